@@ -89,7 +89,7 @@ const std::string& Exercise::caption(Slot slot) const
     return board_.targets[static_cast<std::size_t>(slot.index)];
 }
 
-std::string& Exercise::caption(Slot slot)
+std::string& Exercise::mutableCaption(Slot slot)
 {
     return const_cast<std::string&>(std::as_const(*this).caption(slot));
 }
@@ -97,7 +97,7 @@ std::string& Exercise::caption(Slot slot)
 void Exercise::exchange(Slot source, Slot target)
 {
     assert(target.kind == Slot::Kind::Pool || board_.rowVisible[static_cast<std::size_t>(target.index)]);
-    std::swap(caption(source), caption(target));
+    std::swap(mutableCaption(source), mutableCaption(target));
 }
 
 int Exercise::score() const

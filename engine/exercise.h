@@ -53,7 +53,7 @@ public:
     void restart();
 
 private:
-    std::string& caption(Slot slot);
+    std::string& mutableCaption(Slot slot);
 
     Module1 module_;
     Board board_;
