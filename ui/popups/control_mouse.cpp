@@ -1,0 +1,67 @@
+#include "control_mouse.h"
+
+#include "window_chrome.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+void ControlMouse::attach(QWidget* control, ControlHandlers handlers)
+{
+    isolate(control);
+    if (handlers.mouseMove)
+        control->setMouseTracking(true);
+    handlers_[control] = std::move(handlers);
+    control->installEventFilter(this);
+}
+
+void ControlMouse::isolate(QWidget* control)
+{
+    // Qt hands an ignored mouse event on to the parent; this stops it at the control, which still
+    // counts as the widget under the pointer.
+    control->setAttribute(Qt::WA_NoMousePropagation, true);
+}
+
+bool ControlMouse::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = handlers_.find(watched);
+    if (found == handlers_.end())
+        return false;
+    // Copied: a handler may hide or unload the window, which must not pull the handlers away.
+    const ControlHandlers handlers = found->second;
+    auto* control = static_cast<QWidget*>(watched);
+
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (handlers.mouseMove)
+            handlers.mouseMove({chrome::ButtonMask(mouse->buttons()),
+                                chrome::ShiftMask(mouse->modifiers()), mouse->position().toPoint()});
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton)
+            leftPressedOn_ = watched;
+        if (handlers.mouseDown)
+            handlers.mouseDown({chrome::ButtonMask(mouse->button()),
+                                chrome::ShiftMask(mouse->modifiers()), mouse->position().toPoint()});
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool click = mouse->button() == Qt::LeftButton && leftPressedOn_ == watched &&
+                           control->rect().contains(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton)
+            leftPressedOn_ = nullptr;
+        if (handlers.mouseUp)
+            handlers.mouseUp({chrome::ButtonMask(mouse->button()),
+                              chrome::ShiftMask(mouse->modifiers()), mouse->position().toPoint()});
+        if (click && handlers.click)
+            handlers.click();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
