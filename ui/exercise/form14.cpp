@@ -3,9 +3,17 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+#include "catalogue.h"
+#include "popup_window.h"
 #include "window_chrome.h"
 
 namespace {
+
+MouseArgs mouseArgs(const QMouseEvent& event, bool buttonChanged)
+{
+    return {chrome::ButtonMask(buttonChanged ? Qt::MouseButtons(event.button()) : event.buttons()),
+            chrome::ShiftMask(event.modifiers()), event.position().toPoint()};
+}
 
 const QColor kWindowRed(192, 0, 0);
 const QColor kStripGrey(70, 70, 70);
@@ -22,14 +30,6 @@ const QString kInstructions = QStringLiteral(
     "L'exercici és molt senzill. Heu de fer un clic sobre una forma verbal proposada a la dreta i "
     "heu de desplaçar-la cap a la persona adequada a l'esquerra (arrossegar i deixar anar). En "
     "qualsevol moment, podeu demanar la valoració del vostre treball, prement el botó Avaluar");
-
-QFont layoutFont(const char* family, qreal points, bool bold)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 struct LabelLook {
     QColor text;
@@ -133,22 +133,22 @@ Form14::Form14(std::unique_ptr<engine::UniformSource> source)
     : QWidget(nullptr)
     , source_(source ? std::move(source) : std::make_unique<engine::ClockSeededSource>())
 {
-    InstallFontSubstitutions();
+    chrome::InstallFontSubstitutions();
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    MakeFrameless(this, /*quitsOnClose=*/true);
+    chrome::MakeFrameless(this, /*quitsOnClose=*/true);
     setFixedSize(800, 600);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowRed);
     setPalette(palette);
     setAutoFillBackground(true);
-    setFont(layoutFont("MS Sans Serif", 8.25, false));
+    setFont(LayoutFont("MS Sans Serif", 8.25, false));
     setMouseTracking(true);
 
     buildLayout();
     wireHandlers();
-    CentreOnScreen(this);
+    chrome::CentreOnScreen(this);
     Form_Load();
 }
 
@@ -156,20 +156,20 @@ Form14::~Form14() = default;
 
 void Form14::buildLayout()
 {
-    const LabelLook instructionBlack{kButtonText, kWindowRed, layoutFont("Arial", 9.75, true), Qt::AlignLeft};
-    const LabelLook instructionWhite{kWhite, kWindowRed, layoutFont("Arial", 9.75, true), Qt::AlignLeft};
-    const LabelLook largeBlack{kButtonText, kWindowRed, layoutFont("Arial", 12, true), Qt::AlignLeft};
-    const LabelLook largeWhite{kWhite, kWindowRed, layoutFont("Arial", 12, true), Qt::AlignLeft};
-    const LabelLook person{kPersonText, std::nullopt, layoutFont("MS Sans Serif", 8.25, true), Qt::AlignLeft};
-    const LabelLook target{kButtonText, kTargetBlue, layoutFont("Arial", 9.75, true), Qt::AlignHCenter};
-    const LabelLook proposal{kButtonText, kMenuNormal, layoutFont("Arial", 9.75, true), Qt::AlignHCenter};
-    const LabelLook credit{kWhite, std::nullopt, layoutFont("MS Sans Serif", 8.25, false), Qt::AlignHCenter};
-    const LabelLook menu{kButtonText, kMenuNormal, layoutFont("Verdana", 8.25, true), Qt::AlignHCenter};
-    const LabelLook menuEntry{kButtonText, kMenuNormal, layoutFont("MS Sans Serif", 8.25, true), Qt::AlignHCenter};
+    const LabelLook instructionBlack{kButtonText, kWindowRed, LayoutFont("Arial", 9.75, true), Qt::AlignLeft};
+    const LabelLook instructionWhite{kWhite, kWindowRed, LayoutFont("Arial", 9.75, true), Qt::AlignLeft};
+    const LabelLook largeBlack{kButtonText, kWindowRed, LayoutFont("Arial", 12, true), Qt::AlignLeft};
+    const LabelLook largeWhite{kWhite, kWindowRed, LayoutFont("Arial", 12, true), Qt::AlignLeft};
+    const LabelLook person{kPersonText, std::nullopt, LayoutFont("MS Sans Serif", 8.25, true), Qt::AlignLeft};
+    const LabelLook target{kButtonText, kTargetBlue, LayoutFont("Arial", 9.75, true), Qt::AlignHCenter};
+    const LabelLook proposal{kButtonText, kMenuNormal, LayoutFont("Arial", 9.75, true), Qt::AlignHCenter};
+    const LabelLook credit{kWhite, std::nullopt, LayoutFont("MS Sans Serif", 8.25, false), Qt::AlignHCenter};
+    const LabelLook menu{kButtonText, kMenuNormal, LayoutFont("Verdana", 8.25, true), Qt::AlignHCenter};
+    const LabelLook menuEntry{kButtonText, kMenuNormal, LayoutFont("MS Sans Serif", 8.25, true), Qt::AlignHCenter};
 
     Picture1 = makePanel(this, QStringLiteral("Picture1"), {0, 0, 798, 33}, kStripGrey);
     Label6 = makeLabel(Picture1, QStringLiteral("Label6"), {16, 0, 22, 17},
-                       {kWhite, std::nullopt, layoutFont("Comic Sans MS", 9, true), Qt::AlignLeft});
+                       {kWhite, std::nullopt, LayoutFont("Comic Sans MS", 9, true), Qt::AlignLeft});
     Label6->setWordWrap(false);
     pica = makeImage(Picture1, QStringLiteral("pica"), {736, 8, 11, 11});
     Image1 = makeImage(Picture1, QStringLiteral("Image1"), {760, 8, 11, 11});
@@ -193,7 +193,7 @@ void Form14::buildLayout()
     Frame1 = new FrameBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(272, 104, 521, 385);
-    Frame1->setFont(layoutFont("Arial", 9.75, true));
+    Frame1->setFont(LayoutFont("Arial", 9.75, true));
     Frame1->setCaptionColor(kTargetBlue);
     Frame1->setCaption(QStringLiteral("Propostes de resposta."));
     QPalette framePalette = Frame1->palette();
@@ -240,9 +240,9 @@ void Form14::buildLayout()
 void Form14::wireHandlers()
 {
     for (QWidget* quiet : std::initializer_list<QWidget*>{Picture1, Label1, Label2, Label8, Picture2, Label3_31})
-        ControlEvents::isolate(quiet);
+        ControlMouse::isolate(quiet);
     for (QLabel* caption : Label3)
-        ControlEvents::isolate(caption);
+        ControlMouse::isolate(caption);
 
     wireImageButton(evaButton_, [this] { eva1_Click(); });
     wireImageButton(recButton_, [this] { rec1_Click(); });
@@ -263,11 +263,12 @@ void Form14::wireHandlers()
     // Pool labels and targets are drag sources; their presses, moves and releases go through
     // this window's own filter, which also carries a drag in progress.
     for (QLabel* item : Item) {
-        ControlEvents::isolate(item);
+        ControlMouse::isolate(item);
+        item->setMouseTracking(true);
         item->installEventFilter(this);
     }
     for (QLabel* target : Réponse) {
-        ControlEvents::isolate(target);
+        ControlMouse::isolate(target);
         target->installEventFilter(this);
     }
 }
@@ -301,7 +302,7 @@ void Form14::Form_Load() { altre1_Click(); }
 
 void Form14::altre1_Click()
 {
-    ApplyRoundedRegion(this);
+    chrome::ApplyRoundedRegion(this);
     exercise_.build(*source_);
     showBoard();
 }
@@ -309,12 +310,14 @@ void Form14::altre1_Click()
 namespace {
 QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-void setPointSize(QLabel* label, int points)
+// Sets the type size in points; a size already set is left alone so nothing is laid out again.
+void setTypeSize(QLabel* label, int points)
 {
-    if (label->font().pointSizeF() == points)
+    const int pixels = LayoutFont("Arial", points, true).pixelSize();
+    if (label->font().pixelSize() == pixels)
         return;
     QFont font = label->font();
-    font.setPointSizeF(points);
+    font.setPixelSize(pixels);
     label->setFont(font);
 }
 }  // namespace
@@ -326,11 +329,11 @@ void Form14::showBoard()
         Réponse[i]->setVisible(board.rowVisible[i]);
         Label3[i]->setVisible(board.rowVisible[i]);
         Réponse[i]->setText(toQString(board.targets[i]));
-        setPointSize(Réponse[i], board.targetFontSize);
+        setTypeSize(Réponse[i], board.targetFontSize);
     }
     for (std::size_t i = 0; i < Item.size(); ++i) {
         Item[i]->setText(toQString(board.items[i]));
-        setPointSize(Item[i], board.itemFontSize);
+        setTypeSize(Item[i], board.itemFontSize);
     }
     Label6->setText(toQString(board.title));
     Label6->adjustSize();
@@ -526,7 +529,7 @@ void Form14::Label6_MouseMove(const MouseArgs& args)
 {
     if (args.button != 1)
         return;
-    ReleaseCapture();
+    chrome::ReleaseCapture();
     imgButton_.show(Normal);
     evaButton_.show(Normal);
     altreButton_.show(Normal);

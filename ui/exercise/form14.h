@@ -6,8 +6,9 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
-#include "control_events.h"
+#include "control_mouse.h"
 #include "exercise.h"
 #include "form15.h"
 #include "form17.h"
@@ -96,7 +97,7 @@ private:
 
     std::unique_ptr<engine::UniformSource> source_;
     engine::Exercise exercise_;
-    ControlEvents controlEvents_;
+    ControlMouse controlEvents_;
     ImageButton evaButton_, recButton_, altreButton_, imgButton_, picButton_;
     Form15 form15_;
     Form17 form17_;
