@@ -1,4 +1,322 @@
+// The exercise window driven offscreen through its native window, as a real pointer drives it.
 #include <QtTest>
-class ExerciseWindowTest : public QObject { Q_OBJECT };
+
+#include "catalogue.h"
+#include "form14.h"
+#include "scripted_source.h"
+
+namespace {
+
+QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+class Window {
+public:
+    // A window whose first exercise is `verb` in `tense`; further exercises come from `next`.
+    Window(int verb, int tense, std::initializer_list<std::pair<int, int>> next = {})
+    {
+        auto source = std::make_unique<ScriptedSource>();
+        source_ = source.get();
+        source_->queueExercise(verb, tense);
+        for (auto [v, t] : next)
+            source_->queueExercise(v, t);
+        form = std::make_unique<Form14>(std::move(source));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    ~Window()
+    {
+        if (form)
+            form->close();
+    }
+
+    QPoint centre(QWidget* control) const { return control->mapTo(form.get(), control->rect().center()); }
+    QWindow* handle() const { return form->windowHandle(); }
+    void moveTo(QWidget* control, QPoint offset = {}) { QTest::mouseMove(handle(), centre(control) + offset); }
+    void moveToWindow(QPoint at) { QTest::mouseMove(handle(), at); }
+    void press(QWidget* control, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(handle(), button, {}, centre(control));
+    }
+    void release(QWidget* control, Qt::MouseButton button = Qt::LeftButton, QPoint offset = {})
+    {
+        QTest::mouseRelease(handle(), button, {}, centre(control) + offset);
+    }
+    void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(handle(), button, {}, centre(control));
+    }
+    void drag(QWidget* from, QWidget* to, Qt::MouseButton button = Qt::LeftButton)
+    {
+        press(from, button);
+        QTest::mouseMove(handle(), centre(from) + QPoint(5, 5));
+        moveTo(to);
+        release(to, button);
+    }
+    QStringList items() const
+    {
+        QStringList texts;
+        for (QLabel* item : form->Item)
+            texts << item->text();
+        return texts;
+    }
+    QStringList targets() const
+    {
+        QStringList texts;
+        for (QLabel* target : form->Réponse)
+            texts << target->text();
+        return texts;
+    }
+    QLabel* itemShowing(const QString& form) const
+    {
+        for (QLabel* item : this->form->Item)
+            if (item->text() == form)
+                return item;
+        return nullptr;
+    }
+
+    std::unique_ptr<Form14> form;
+
+private:
+    ScriptedSource* source_ = nullptr;
+};
+
+bool showsFace(const Form14& form, QLabel* button, Face face)
+{
+    return button->pixmap().cacheKey() == form.button(button).face(face).cacheKey();
+}
+
+QColor background(const QLabel* label) { return label->palette().color(QPalette::Window); }
+
+const QColor kMenuNormal(155, 162, 134);
+const QColor kMenuHighlight(81, 108, 117);
+
+}  // namespace
+
+class ExerciseWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // ---- building and showing an exercise ----
+
+    void startsWithAnExerciseFromItsLoad()
+    {
+        Window w(25, 7);
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("La conjugació dels verbs."));
+        QCOMPARE(w.form->Label5->text(), QStringLiteral("- Heu de conjugar el verb  "));
+        QCOMPARE(w.form->Label2->text(), QStringLiteral("lluir(forma pura)"));
+        QCOMPARE(w.form->Label1->text(), QStringLiteral("en"));
+        QCOMPARE(w.form->Label8->text(), QStringLiteral("futur d'indicatiu."));
+        QCOMPARE(w.form->Label6->text(), QStringLiteral("La conjugació dels verbs- "));
+        QVERIFY(w.form->Label6->isVisible());
+        QVERIFY(w.form->Label6->width() > 22);  // the title label widens to its caption
+        for (int r = 0; r < 6; ++r)
+            QCOMPARE(w.form->Label3[r]->text(), qstr(catalogue::personCaption(r)));
+    }
+
+    void poolIsShownInSlotOrderWithBlanksEmpty()
+    {
+        Window w(1, 2);
+        const auto& pool = catalogue::paradigm(1).pool;
+        for (int i = 0; i < 44; ++i)
+            QCOMPARE(w.form->Item[i]->text(), qstr(pool[i]));
+        for (int i = 40; i < 44; ++i) {
+            QCOMPARE(w.form->Item[i]->text(), QString());
+            QVERIFY(w.form->Item[i]->isVisible());
+        }
+        for (QLabel* target : w.form->Réponse)
+            QCOMPARE(target->text(), QString());
+    }
+
+    void imperativeHidesRowZeroAndTheNextExerciseShowsIt()
+    {
+        Window w(1, 3, {{2, 1}});
+        QVERIFY(w.form->Label3[0]->isHidden());
+        QVERIFY(w.form->Réponse[0]->isHidden());
+        for (int r = 1; r < 6; ++r)
+            QVERIFY(w.form->Réponse[r]->isVisible());
+        w.click(w.form->altre1);
+        QCOMPARE(w.form->Label2->text(), QStringLiteral("témer"));
+        QVERIFY(w.form->Label3[0]->isVisible());
+        QVERIFY(w.form->Réponse[0]->isVisible());
+    }
+
+    void typeSizesFollowTheCatalogueAndResetAtTheNextExercise()
+    {
+        const int small = LayoutFont("Arial", 8, true).pixelSize();
+        const int normal = LayoutFont("Arial", 10, true).pixelSize();
+        QVERIFY(small < normal);
+        Window w(14, 2, {{40, 8}, {1, 1}});
+        QCOMPARE(w.form->Item[0]->font().pixelSize(), small);
+        QCOMPARE(w.form->Réponse[0]->font().pixelSize(), small);
+        w.click(w.form->altre1);
+        QCOMPARE(w.form->Item[43]->font().pixelSize(), normal);
+        QCOMPARE(w.form->Réponse[5]->font().pixelSize(), small);
+        w.click(w.form->altre1);
+        QCOMPARE(w.form->Item[0]->font().pixelSize(), normal);
+        QCOMPARE(w.form->Réponse[0]->font().pixelSize(), normal);
+    }
+
+    void newExerciseLeavesAnOpenScoreShowing()
+    {
+        Window w(1, 1, {{2, 2}});
+        w.click(w.form->eva1);
+        QVERIFY(w.form->form15().isVisible());
+        w.click(w.form->altre1);
+        QVERIFY(w.form->form15().isVisible());
+        QCOMPARE(w.form->form15().Label2->text(), QStringLiteral("Heu aconseguit: 0 / 6"));
+    }
+
+    // ---- drag and drop ----
+
+    void dragFromThePoolToATargetAndBack()
+    {
+        Window w(1, 1);
+        QLabel* canto = w.itemShowing(QStringLiteral("canto"));
+        QVERIFY(canto);
+        w.drag(canto, w.form->Réponse[0]);
+        QCOMPARE(w.form->Réponse[0]->text(), QStringLiteral("canto"));
+        QCOMPARE(canto->text(), QString());
+
+        QLabel* cantes = w.itemShowing(QStringLiteral("cantes"));
+        w.drag(cantes, w.form->Réponse[0]);  // the old form goes where the new one came from
+        QCOMPARE(w.form->Réponse[0]->text(), QStringLiteral("cantes"));
+        QCOMPARE(cantes->text(), QStringLiteral("canto"));
+
+        w.drag(w.form->Réponse[0], w.form->Item[42]);
+        QCOMPARE(w.form->Item[42]->text(), QStringLiteral("cantes"));
+        QCOMPARE(w.form->Réponse[0]->text(), QString());
+
+        w.drag(w.form->Item[42], w.form->Réponse[3], Qt::RightButton);  // any button drags
+        QCOMPARE(w.form->Réponse[3]->text(), QStringLiteral("cantes"));
+        w.drag(w.form->Réponse[3], w.form->Réponse[5], Qt::MiddleButton);
+        QCOMPARE(w.form->Réponse[5]->text(), QStringLiteral("cantes"));
+        QCOMPARE(w.form->Réponse[3]->text(), QString());
+    }
+
+    void dropsAnywhereElseChangeNothing()
+    {
+        Window w(1, 1);
+        const QStringList items = w.items();
+        for (QWidget* elsewhere : std::initializer_list<QWidget*>{w.form->Label3[2], w.form->Label5, w.form->eva1,
+                                                                 w.form->Label7, w.form->Picture1}) {
+            w.drag(w.form->Item[0], elsewhere);
+            QCOMPARE(w.items(), items);
+        }
+        // The bare frame between the pool labels.
+        w.press(w.form->Item[0]);
+        const QPoint gap = w.form->Frame1->mapTo(w.form.get(), QPoint(132, 30));
+        QTest::mouseMove(w.handle(), gap);
+        QTest::mouseRelease(w.handle(), Qt::LeftButton, {}, gap);
+        QCOMPARE(w.items(), items);
+        QCOMPARE(w.targets(), QStringList(6, QString()));
+    }
+
+    void hiddenTargetReceivesNoDrop()
+    {
+        Window w(1, 3);
+        const QStringList items = w.items();
+        w.drag(w.form->Item[0], w.form->Réponse[0]);
+        QCOMPARE(w.items(), items);
+        QCOMPARE(w.form->Réponse[0]->text(), QString());
+    }
+
+    void pressOnAnEmptyLabelStartsNoDrag()
+    {
+        Window w(1, 1);
+        const QStringList items = w.items();
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            w.drag(w.form->Item[41], w.form->Item[0], button);  // an empty pool slot
+            w.drag(w.form->Réponse[1], w.form->Item[1], button);  // an empty target
+            QCOMPARE(w.items(), items);
+            QCOMPARE(w.targets(), QStringList(6, QString()));
+        }
+    }
+
+    void dropOntoThePoolClosesThePopupsButOntoATargetDoesNot()
+    {
+        Window w(1, 1);
+        w.click(w.form->eva1);
+        w.form->MnuObjectif_Click();
+        QVERIFY(w.form->form15().isVisible());
+        QVERIFY(w.form->form17().isVisible());
+        w.drag(w.form->Item[0], w.form->Réponse[1]);
+        QVERIFY(w.form->form15().isVisible());
+        QVERIFY(w.form->form17().isVisible());
+        w.drag(w.form->Réponse[1], w.form->Item[0]);
+        QVERIFY(!w.form->form15().isLoaded());
+        QVERIFY(!w.form->form17().isLoaded());
+    }
+
+    // ---- scoring and restarting ----
+
+    void scoringShowsThePopupAndReplacesItsTextInPlace()
+    {
+        Window w(1, 1);
+        w.drag(w.itemShowing(QStringLiteral("canto")), w.form->Réponse[0]);
+        w.click(w.form->eva1);
+        Form15& popup = w.form->form15();
+        QVERIFY(popup.isVisible());
+        QCOMPARE(popup.Label2->text(), QStringLiteral("Heu aconseguit: 1 / 6"));
+        popup.move(popup.pos() + QPoint(30, 20));
+        const QPoint moved = popup.pos();
+        w.drag(w.itemShowing(QStringLiteral("cantes")), w.form->Réponse[1]);
+        w.click(w.form->eva1);
+        QCOMPARE(popup.Label2->text(), QStringLiteral("Heu aconseguit: 2 / 6"));
+        QCOMPARE(popup.pos(), moved);
+
+        // "Sortir." hides it; the next score shows it where it was.
+        QTest::mouseClick(popup.windowHandle(), Qt::LeftButton, {}, popup.fmr1->geometry().center());
+        QVERIFY(popup.isHidden());
+        QVERIFY(popup.isLoaded());
+        w.click(w.form->eva1);
+        QVERIFY(popup.isVisible());
+        QCOMPARE(popup.pos(), moved);
+    }
+
+    void imperativeScoresOutOfFive()
+    {
+        Window w(22, 3);
+        w.click(w.form->eva1);
+        QCOMPARE(w.form->form15().Label2->text(), QStringLiteral("Heu aconseguit: 5 / 5"));
+    }
+
+    void restartBringsThePoolBackAndUnloadsThePopups()
+    {
+        Window w(26, 3);
+        const QStringList items = w.items();
+        w.drag(w.form->Item[1], w.form->Réponse[2]);
+        w.drag(w.form->Item[5], w.form->Item[9]);
+        w.click(w.form->eva1);
+        w.form->MnuObjectif_Click();
+        w.press(w.form->rec1);
+        QVERIFY(showsFace(*w.form, w.form->rec1, Pressed));
+        w.release(w.form->rec1);
+        QCOMPARE(w.items(), items);
+        QCOMPARE(w.targets(), QStringList(6, QString()));
+        QVERIFY(!w.form->form15().isLoaded());
+        QVERIFY(!w.form->form17().isLoaded());
+        QVERIFY(showsFace(*w.form, w.form->rec1, Normal));
+        QVERIFY(w.form->Réponse[0]->isHidden());
+        QCOMPARE(w.form->Label2->text(), QStringLiteral("néixer"));
+    }
+
+    void presentationCloseLeavesItLoadedHiddenAndEmpty()
+    {
+        Window w(1, 1);
+        w.form->Label7_Click();
+        w.click(w.form->MnuObjectif);
+        Form17& presentation = w.form->form17();
+        QVERIFY(presentation.isVisible());
+        QCOMPARE(presentation.Label2->text().size(), 271);
+        QVERIFY(!presentation.Label2->text().endsWith(QLatin1Char('.')));
+        const int loads = presentation.loadCount();
+        QTest::mouseClick(presentation.windowHandle(), Qt::LeftButton, {}, presentation.fmr1->geometry().center());
+        QVERIFY(presentation.isLoaded());
+        QVERIFY(presentation.isHidden());
+        QCOMPARE(presentation.Label2->text(), QString());
+        QCOMPARE(presentation.loadCount(), loads + 1);
+    }
+};
+
 QTEST_MAIN(ExerciseWindowTest)
 #include "exercise_window_test.moc"

@@ -375,16 +375,16 @@ void Form14::unloadPopups()
 
 // ---- Drag and drop ----
 
-void Form14::Item_MouseDown(int index, const MouseArgs&)
+void Form14::Item_MouseDown(int index, const MouseArgs& args)
 {
     if (exercise_.canStartDrag(engine::Slot::pool(index)))
-        beginDrag(engine::Slot::pool(index), Item[static_cast<std::size_t>(index)], {});
+        beginDrag(engine::Slot::pool(index), Item[static_cast<std::size_t>(index)], args.pos);
 }
 
-void Form14::Réponse_MouseDown(int index, const MouseArgs&)
+void Form14::Réponse_MouseDown(int index, const MouseArgs& args)
 {
     if (exercise_.canStartDrag(engine::Slot::target(index)))
-        beginDrag(engine::Slot::target(index), Réponse[static_cast<std::size_t>(index)], {});
+        beginDrag(engine::Slot::target(index), Réponse[static_cast<std::size_t>(index)], args.pos);
 }
 
 void Form14::Item_DragDrop(int index, engine::Slot source)
@@ -402,11 +402,11 @@ void Form14::Réponse_DragDrop(int index, engine::Slot source)
     showCaption(engine::Slot::target(index));
 }
 
-void Form14::beginDrag(engine::Slot source, QLabel* control, QPoint)
+void Form14::beginDrag(engine::Slot source, QLabel* control, QPoint pressPos)
 {
     dragSource_ = source;
     dragOutline_->setGeometry(QRect(control->mapTo(this, QPoint(0, 0)), control->size()));
-    dragGrabOffset_ = mapFromGlobal(QCursor::pos()) - dragOutline_->pos();
+    dragGrabOffset_ = pressPos;
     dragOutline_->raise();
     dragOutline_->show();
 }
