@@ -71,11 +71,14 @@ QImage Box(const QColor& box, const QColor& ink, Glyph glyph)
     return image;
 }
 
-// The close button of the pop-ups: "Sortir." on a dark-outlined face with rounded ends.
+// The close button of the pop-ups: "Sortir." on a dark-outlined face with rounded ends. The same
+// picture sits on the green score window and on the pale yellow instructions window, so the
+// corners outside the rounded ends are left transparent.
 QImage CloseFace(const QColor& face, const QColor& ink)
 {
     const int w = 66, h = 20;
-    QImage image = NewFace(w, h, Qt::white);
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
     QPainter p(&image);
     // Smooth ends: a one-pixel outline on the pixel centres, half the height as radius.
     p.setRenderHint(QPainter::Antialiasing, true);
