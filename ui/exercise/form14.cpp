@@ -133,7 +133,6 @@ Form14::Form14(std::unique_ptr<engine::UniformSource> source)
     : QWidget(nullptr)
     , source_(source ? std::move(source) : std::make_unique<engine::ClockSeededSource>())
 {
-    chrome::InstallFontSubstitutions();
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
@@ -578,5 +577,33 @@ void Form14::quit()
 void Form14::pica_Click()
 {
     unloadPopups();
+    // Many desktops give a window without a task-bar button no way back once it is minimised:
+    // the window takes an entry while it is minimised and drops it when it is restored.
+    setTaskBarEntry(true);
     setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
+    show();
+}
+
+void Form14::setTaskBarEntry(bool entry)
+{
+    if (entry == taskBarEntry_)
+        return;
+    taskBarEntry_ = entry;
+    const bool wasVisible = isVisible();
+    if (entry) {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setAttribute(Qt::WA_QuitOnClose, true);
+    } else {
+        chrome::MakeFrameless(this, /*quitOnClose=*/true);
+    }
+    if (wasVisible)
+        show();
+}
+
+void Form14::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && taskBarEntry_ && !(windowState() & Qt::WindowMinimized))
+        // Changing the flags recreates the native window: not from inside its own state change.
+        QMetaObject::invokeMethod(this, [this] { setTaskBarEntry(false); }, Qt::QueuedConnection);
 }

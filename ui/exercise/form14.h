@@ -25,6 +25,8 @@ public:
     Form15& form15() { return form15_; }
     Form17& form17() { return form17_; }
     const ImageButton& button(const QLabel* control) const;
+    // While minimised the window has a task-bar entry, so that it can be brought back.
+    bool hasTaskBarEntry() const { return taskBarEntry_; }
 
     // Controls, named as the layout names them.
     QWidget* Picture1;
@@ -73,6 +75,7 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -87,6 +90,7 @@ private:
     void poolReset();
     void setMenuColour(QLabel* label, const QColor& colour);
     void unloadPopups();
+    void setTaskBarEntry(bool entry);
     void quit();
 
     // The manual drag: a press on a non-empty label starts it, the release drops it.
@@ -105,4 +109,5 @@ private:
     QWidget* dragOutline_ = nullptr;
     std::optional<engine::Slot> dragSource_;
     QPoint dragGrabOffset_;
+    bool taskBarEntry_ = false;
 };

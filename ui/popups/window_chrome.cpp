@@ -1,5 +1,6 @@
 #include "window_chrome.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QRegion>
@@ -142,3 +143,10 @@ int ShiftMask(Qt::KeyboardModifiers modifiers)
 }
 
 }  // namespace chrome
+
+// Qt caches a font as soon as a widget resolves it, so the substitutions must be in place before
+// the first window is built; they are installed as the application object comes up.
+namespace {
+void installFontSubstitutionsAtStartUp() { chrome::InstallFontSubstitutions(); }
+}  // namespace
+Q_COREAPP_STARTUP_FUNCTION(installFontSubstitutionsAtStartUp)
