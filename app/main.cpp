@@ -2,18 +2,29 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <xcb/xcb.h>
+
 #include "form14.h"
 
 namespace {
 
-// Without a display QApplication aborts; say what is missing instead.
+bool isSet(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// Without a display QApplication aborts; find out first, and say what is missing.
 bool displayAvailable()
 {
-    auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value != nullptr && *value != '\0';
-    };
-    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+    if (isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"))
+        return true;
+    if (!isSet("DISPLAY"))
+        return false;
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
 }
 
 }  // namespace
@@ -21,8 +32,7 @@ bool displayAvailable()
 int main(int argc, char* argv[])
 {
     if (!displayAvailable()) {
-        std::fputs("conjugacio: no graphical display found (DISPLAY is not set); start it from a desktop session.\n",
-                   stderr);
+        std::fputs("conjugacio: no graphical display could be opened; start it from a desktop session.\n", stderr);
         return 1;
     }
     QApplication application(argc, argv);

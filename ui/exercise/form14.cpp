@@ -9,12 +9,6 @@
 
 namespace {
 
-MouseArgs mouseArgs(const QMouseEvent& event, bool buttonChanged)
-{
-    return {chrome::ButtonMask(buttonChanged ? Qt::MouseButtons(event.button()) : event.buttons()),
-            chrome::ShiftMask(event.modifiers()), event.position().toPoint()};
-}
-
 const QColor kWindowRed(192, 0, 0);
 const QColor kStripGrey(70, 70, 70);
 const QColor kPersonText(162, 181, 163);
@@ -467,19 +461,19 @@ bool Form14::eventFilter(QObject* watched, QEvent* event)
 
     if (type == QEvent::MouseMove) {
         if (itemIndex >= 0)
-            Item_MouseMove(itemIndex, mouseArgs(*mouse, false));
+            Item_MouseMove(itemIndex, MouseArgsOf(*mouse));
     } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
         if (itemIndex >= 0)
-            Item_MouseDown(itemIndex, mouseArgs(*mouse, true));
+            Item_MouseDown(itemIndex, MouseArgsOf(*mouse));
         else if (targetIndex >= 0)
-            Réponse_MouseDown(targetIndex, mouseArgs(*mouse, true));
+            Réponse_MouseDown(targetIndex, MouseArgsOf(*mouse));
     }
     return true;
 }
 
 // ---- Hover feedback ----
 
-void Form14::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(mouseArgs(*event, false)); }
+void Form14::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(MouseArgsOf(*event)); }
 
 void Form14::setMenuColour(QLabel* label, const QColor& colour)
 {

@@ -5,6 +5,12 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+MouseArgs MouseArgsOf(const QMouseEvent& event)
+{
+    const Qt::MouseButtons buttons = event.type() == QEvent::MouseMove ? event.buttons() : Qt::MouseButtons(event.button());
+    return {chrome::ButtonMask(buttons), chrome::ShiftMask(event.modifiers()), event.position().toPoint()};
+}
+
 void ControlMouse::attach(QWidget* control, ControlHandlers handlers)
 {
     isolate(control);
@@ -34,8 +40,7 @@ bool ControlMouse::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (handlers.mouseMove)
-            handlers.mouseMove({chrome::ButtonMask(mouse->buttons()),
-                                chrome::ShiftMask(mouse->modifiers()), mouse->position().toPoint()});
+            handlers.mouseMove(MouseArgsOf(*mouse));
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -44,8 +49,7 @@ bool ControlMouse::eventFilter(QObject* watched, QEvent* event)
         if (mouse->button() == Qt::LeftButton)
             leftPressedOn_ = watched;
         if (handlers.mouseDown)
-            handlers.mouseDown({chrome::ButtonMask(mouse->button()),
-                                chrome::ShiftMask(mouse->modifiers()), mouse->position().toPoint()});
+            handlers.mouseDown(MouseArgsOf(*mouse));
         return true;
     }
     case QEvent::MouseButtonRelease: {
@@ -55,8 +59,7 @@ bool ControlMouse::eventFilter(QObject* watched, QEvent* event)
         if (mouse->button() == Qt::LeftButton)
             leftPressedOn_ = nullptr;
         if (handlers.mouseUp)
-            handlers.mouseUp({chrome::ButtonMask(mouse->button()),
-                              chrome::ShiftMask(mouse->modifiers()), mouse->position().toPoint()});
+            handlers.mouseUp(MouseArgsOf(*mouse));
         if (click && handlers.click)
             handlers.click();
         return true;

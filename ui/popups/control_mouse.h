@@ -23,6 +23,10 @@ struct ControlHandlers {
     std::function<void()> click;  // a left press and a left release both on the control
 };
 
+// The arguments of a handler from a Qt mouse event: the button that changed for a press or a
+// release, the buttons held for a move.
+MouseArgs MouseArgsOf(const class QMouseEvent& event);
+
 class ControlMouse : public QObject {
 public:
     explicit ControlMouse(QObject* parent = nullptr) : QObject(parent) {}

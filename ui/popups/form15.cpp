@@ -47,8 +47,7 @@ void Form15::ResetControls()
 
 void Form15::mouseMoveEvent(QMouseEvent* event)
 {
-    Form_MouseMove({chrome::ButtonMask(event->buttons()), chrome::ShiftMask(event->modifiers()),
-                    event->position().toPoint()});
+    Form_MouseMove(MouseArgsOf(*event));
 }
 
 void Form15::fmr1_MouseMove(const MouseArgs&)

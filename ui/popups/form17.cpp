@@ -34,8 +34,7 @@ void Form17::ResetControls()
 
 void Form17::mouseMoveEvent(QMouseEvent* event)
 {
-    Form_MouseMove({chrome::ButtonMask(event->buttons()), chrome::ShiftMask(event->modifiers()),
-                    event->position().toPoint()});
+    Form_MouseMove(MouseArgsOf(*event));
 }
 
 void Form17::fmr1_Click()
