@@ -12,7 +12,6 @@ packages=(
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
   apertium-spa-cat apertium-cat-ita apertium-fra-cat apertium-eng-cat lttoolbox
   hunspell hunspell-ca
-  xvfb xdotool imagemagick
 )
 
 missing=()
