@@ -58,8 +58,6 @@ void Exercise::build(UniformSource& source)
     }
     for (auto& slot : module_.Proposals)
         slot.clear();
-    for (auto& item : board_.items)
-        item.clear();
     board_.itemFontSize = kNormalFontSize;
     board_.targetFontSize = kNormalFontSize;
     board_.title = kTitle;
@@ -74,7 +72,11 @@ void Exercise::build(UniformSource& source)
     board_.tensePhrase = catalogue::tensePhrase(module_.CurrentTense);
 
     loaderFor(module_.CurrentVerb)(module_, board_);
+    showPoolAsBuilt();
+}
 
+void Exercise::showPoolAsBuilt()
+{
     for (std::size_t i = 0; i < board_.items.size(); ++i)
         board_.items[i] = displayText(module_.Proposals[i]);
 }
@@ -120,8 +122,7 @@ std::string Exercise::scoreText() const
 
 void Exercise::restart()
 {
-    for (std::size_t i = 0; i < board_.items.size(); ++i)
-        board_.items[i] = displayText(module_.Proposals[i]);
+    showPoolAsBuilt();
     for (auto& target : board_.targets)
         target.clear();
 }

@@ -54,6 +54,7 @@ public:
 
 private:
     std::string& mutableCaption(Slot slot);
+    void showPoolAsBuilt();
 
     Module1 module_;
     Board board_;

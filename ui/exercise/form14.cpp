@@ -41,13 +41,9 @@ QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, const La
     label->setFont(look.font);
     label->setAlignment(look.alignment | Qt::AlignTop);
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, look.text);
-    if (look.background) {
-        palette.setColor(QPalette::Window, *look.background);
-        label->setAutoFillBackground(true);
-    }
-    label->setPalette(palette);
+    chrome::SetTextColour(label, look.text);
+    if (look.background)
+        chrome::SetBackground(label, *look.background);
     return label;
 }
 
@@ -56,10 +52,7 @@ QWidget* makePanel(QWidget* parent, const QString& name, QRect geometry, const Q
     auto* panel = new QWidget(parent);
     panel->setObjectName(name);
     panel->setGeometry(geometry);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, background);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
+    chrome::SetBackground(panel, background);
     return panel;
 }
 
@@ -70,6 +63,8 @@ QLabel* makeImage(QWidget* parent, const QString& name, QRect geometry)
     image->setGeometry(geometry);
     return image;
 }
+
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::array<QPixmap, 3> faceStore(const char* store)
 {
@@ -132,10 +127,7 @@ Form14::Form14(std::unique_ptr<engine::UniformSource> source)
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     chrome::MakeFrameless(this, /*quitsOnClose=*/true);
     setFixedSize(800, 600);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kWindowRed);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    chrome::SetBackground(this, kWindowRed);
     setFont(LayoutFont("MS Sans Serif", 8.25, false));
     setMouseTracking(true);
 
@@ -177,8 +169,7 @@ void Form14::buildLayout()
         const PersonRow& row = kPersonRows[static_cast<std::size_t>(i)];
         Label3[static_cast<std::size_t>(i)] =
             makeLabel(this, QStringLiteral("Label3_%1").arg(i), row.caption, person,
-                      QString::fromUtf8(catalogue::personCaption(i).data(),
-                                        static_cast<qsizetype>(catalogue::personCaption(i).size())));
+                      toQString(catalogue::personCaption(i)));
         Réponse[static_cast<std::size_t>(i)] = makeLabel(
             this, QStringLiteral("Réponse_%1").arg(i), {kTargetLeft, row.targetTop, kTargetWidth, kTargetHeight}, target);
     }
@@ -189,9 +180,7 @@ void Form14::buildLayout()
     Frame1->setFont(LayoutFont("Arial", 9.75, true));
     Frame1->setCaptionColor(kTargetBlue);
     Frame1->setCaption(QStringLiteral("Propostes de resposta."));
-    QPalette framePalette = Frame1->palette();
-    framePalette.setColor(QPalette::Window, Qt::black);
-    Frame1->setPalette(framePalette);
+    chrome::SetBackground(Frame1, Qt::black);
     for (int i = 0; i < 44; ++i)
         Item[static_cast<std::size_t>(i)] =
             makeLabel(Frame1, QStringLiteral("Item_%1").arg(i), {itemPosition(i), kItemSize}, proposal);
@@ -209,14 +198,12 @@ void Form14::buildLayout()
     Label7 = makeLabel(this, QStringLiteral("Label7"), {640, 560, 73, 17}, menu, QStringLiteral("MENÚ."));
     Label7->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    Picture2 = new QFrame(this);
+    auto* panel = new QFrame(this);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Picture2 = panel;
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setGeometry(640, 528, 73, 33);
-    static_cast<QFrame*>(Picture2)->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette panelPalette = Picture2->palette();
-    panelPalette.setColor(QPalette::Window, kPanelOrange);
-    Picture2->setPalette(panelPalette);
-    Picture2->setAutoFillBackground(true);
+    chrome::SetBackground(Picture2, kPanelOrange);
     MnuObjectif = makeLabel(Picture2, QStringLiteral("MnuObjectif"), {0, 0, 73, 17}, menuEntry, QStringLiteral("Objectiu."));
     MnuQuitter = makeLabel(Picture2, QStringLiteral("MnuQuitter"), {0, 16, 73, 17}, menuEntry, QStringLiteral("&Sortir."));
     MnuQuitter->setTextFormat(Qt::PlainText);
@@ -301,7 +288,7 @@ void Form14::altre1_Click()
 }
 
 namespace {
-QString toQString(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 
 // Sets the type size in points; a size already set is left alone so nothing is laid out again.
 void setTypeSize(QLabel* label, int points)
@@ -475,13 +462,10 @@ bool Form14::eventFilter(QObject* watched, QEvent* event)
 
 void Form14::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(MouseArgsOf(*event)); }
 
-void Form14::setMenuColour(QLabel* label, const QColor& colour)
+void Form14::resetMenuColours()
 {
-    if (label->palette().color(QPalette::Window) == colour)
-        return;
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    label->setPalette(palette);
+    for (QLabel* menu : {Label7, MnuQuitter, MnuObjectif})
+        chrome::SetBackground(menu, kMenuNormal);
 }
 
 void Form14::generalReset()
@@ -492,18 +476,14 @@ void Form14::generalReset()
     recButton_.show(Normal);
     evaButton_.show(Normal);
     altreButton_.show(Normal);
-    setMenuColour(Label7, kMenuNormal);
-    setMenuColour(MnuQuitter, kMenuNormal);
-    setMenuColour(MnuObjectif, kMenuNormal);
+    resetMenuColours();
 }
 
 void Form14::poolReset()
 {
     evaButton_.show(Normal);
     altreButton_.show(Normal);
-    setMenuColour(Label7, kMenuNormal);
-    setMenuColour(MnuQuitter, kMenuNormal);
-    setMenuColour(MnuObjectif, kMenuNormal);
+    resetMenuColours();
     Picture2->hide();
 }
 
@@ -529,18 +509,18 @@ void Form14::Label6_MouseMove(const MouseArgs& args)
     picButton_.show(Normal);
 }
 
-void Form14::Label7_MouseMove(const MouseArgs&) { setMenuColour(Label7, kMenuHighlight); }
+void Form14::Label7_MouseMove(const MouseArgs&) { chrome::SetBackground(Label7, kMenuHighlight); }
 
 void Form14::MnuObjectif_MouseMove(const MouseArgs&)
 {
-    setMenuColour(MnuObjectif, kMenuHighlight);
-    setMenuColour(MnuQuitter, kMenuNormal);
+    chrome::SetBackground(MnuObjectif, kMenuHighlight);
+    chrome::SetBackground(MnuQuitter, kMenuNormal);
 }
 
 void Form14::MnuQuitter_MouseMove(const MouseArgs&)
 {
-    setMenuColour(MnuQuitter, kMenuHighlight);
-    setMenuColour(MnuObjectif, kMenuNormal);
+    chrome::SetBackground(MnuQuitter, kMenuHighlight);
+    chrome::SetBackground(MnuObjectif, kMenuNormal);
 }
 
 // ---- Menu and window commands ----

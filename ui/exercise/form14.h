@@ -88,7 +88,7 @@ private:
     QLabel* label(engine::Slot slot) const;
     void generalReset();
     void poolReset();
-    void setMenuColour(QLabel* label, const QColor& colour);
+    void resetMenuColours();
     void unloadPopups();
     void setTaskBarEntry(bool entry);
     void quit();

@@ -23,10 +23,7 @@ PopupWindow::PopupWindow(const QColor& background, QSize size)
     chrome::MakeFrameless(this, false);
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
     setFixedSize(size);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, background);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    chrome::SetBackground(this, background);
     // The window's own default font, used by the controls that name none.
     setFont(LayoutFont("MS Sans Serif", 8.25, false));
     // The bare window reacts to every move of the pointer.
@@ -38,18 +35,13 @@ void PopupWindow::BuildTitleStrip(int width)
     Picture5 = new QWidget(this);
     Picture5->setObjectName(QStringLiteral("Picture5"));
     Picture5->setGeometry(0, 0, width, 17);
-    QPalette palette = Picture5->palette();
-    palette.setColor(QPalette::Window, QColor(57, 149, 179));
-    Picture5->setPalette(palette);
-    Picture5->setAutoFillBackground(true);
+    chrome::SetBackground(Picture5, QColor(57, 149, 179));
     ControlMouse::isolate(Picture5);
 
     Label6 = new QLabel(QStringLiteral("la conjugació dels verbs."), Picture5);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setFont(LayoutFont("Comic Sans MS", 9, true));
-    QPalette text = Label6->palette();
-    text.setColor(QPalette::WindowText, Qt::white);
-    Label6->setPalette(text);
+    chrome::SetTextColour(Label6, Qt::white);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The title sizes itself to its caption.
     Label6->move(16, 0);
@@ -80,9 +72,7 @@ QLabel* PopupWindow::AddLabel(const char* name, QRect geometry, const QColor& te
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
-    label->setPalette(palette);
+    chrome::SetTextColour(label, text);
     label->setAlignment(alignment | Qt::AlignTop);
     ControlMouse::isolate(label);
     return label;
@@ -93,10 +83,7 @@ QWidget* PopupWindow::AddLine(const char* name, int x1, int x2, int y)
     auto* line = new QWidget(this);
     line->setObjectName(QString::fromLatin1(name));
     line->setGeometry(x1, y, x2 - x1, 1);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    line->setPalette(palette);
-    line->setAutoFillBackground(true);
+    chrome::SetBackground(line, Qt::black);
     ControlMouse::isolate(line);
     return line;
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
+#include <QPalette>
 #include <QRegion>
 #include <QScreen>
 #include <QWidget>
@@ -88,6 +89,23 @@ void MakeFrameless(QWidget* window, bool quitOnClose)
     window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     // Tool windows do not end the program when closed; say again what this window does.
     window->setAttribute(Qt::WA_QuitOnClose, quitOnClose);
+}
+
+void SetBackground(QWidget* widget, const QColor& colour)
+{
+    if (widget->autoFillBackground() && widget->palette().color(QPalette::Window) == colour)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
 }
 
 void CentreOnScreen(QWidget* window)

@@ -4,6 +4,7 @@
 
 #include <Qt>
 
+class QColor;
 class QRegion;
 class QWidget;
 
@@ -45,6 +46,12 @@ void ReleaseCapture();
 // Frameless, without a task-bar button. quitOnClose says whether closing the window may end the
 // program (the exercise window) or not (the pop-ups).
 void MakeFrameless(QWidget* window, bool quitOnClose);
+
+// Gives a control or window a solid background of `colour`. A colour already shown is not set
+// again, so nothing repaints.
+void SetBackground(QWidget* widget, const QColor& colour);
+// Sets the colour of a control's text.
+void SetTextColour(QWidget* widget, const QColor& colour);
 
 // Places the window in the centre of its screen (the primary screen if it has none yet).
 void CentreOnScreen(QWidget* window);
