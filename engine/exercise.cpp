@@ -30,12 +30,14 @@ std::string_view displayText(std::string_view entry)
 
 Loader loaderFor(int verb)
 {
-    if (verb < 6)
-        return LoadVerbs1to5;
-    if (verb < 26)
-        return LoadVerbs6to25;
-    if (verb < 51)
-        return LoadVerbs26to50;
+    // Each loader with the block whose verbs it loads; any number past the third block's last
+    // verb goes to the fourth loader.
+    const std::pair<catalogue::Block, Loader> blocks[] = {{catalogue::verbs1to5(), LoadVerbs1to5},
+                                                          {catalogue::verbs6to25(), LoadVerbs6to25},
+                                                          {catalogue::verbs26to50(), LoadVerbs26to50}};
+    for (const auto& [block, loader] : blocks)
+        if (verb <= block.last)
+            return loader;
     return LoadVerbs51to62;
 }
 

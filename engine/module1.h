@@ -4,10 +4,12 @@
 #include <array>
 #include <string>
 
+#include "catalogue.h"
+
 namespace engine {
 
-inline constexpr int kPoolSlots = 44;
-inline constexpr int kTargets = 6;
+inline constexpr int kPoolSlots = catalogue::kPoolSlots;
+inline constexpr int kTargets = catalogue::kPersonCount;
 inline constexpr int kNormalFontSize = 10;
 inline constexpr int kSmallFontSize = 8;
 

@@ -1,6 +1,6 @@
 #include "form15.h"
 
-#include "window_chrome.h"
+#include "capture.h"
 
 #include <QMouseEvent>
 
@@ -82,16 +82,12 @@ void Form15::Label2_MouseMove(const MouseArgs&)
 
 void Form15::Label6_MouseDown(const MouseArgs& args)
 {
-    if (args.button == 1) {
+    if (args.button == 1)
         chrome::ReleaseCapture();
-        ++captureReleases_;
-    }
 }
 
 void Form15::Picture5_MouseDown(const MouseArgs& args)
 {
-    if (args.button == 1) {
+    if (args.button == 1)
         chrome::ReleaseCapture();
-        ++captureReleases_;
-    }
 }

@@ -15,9 +15,6 @@ public:
     QWidget* Line1 = nullptr;
     QLabel* Label3 = nullptr;  // the credit line
 
-    // How many times a press on the title strip has released the mouse capture.
-    int captureReleaseCount() const { return captureReleases_; }
-
     void fmr1_MouseMove(const MouseArgs& args);
     void fmr1_MouseDown(const MouseArgs& args);
     void fmr1_MouseUp(const MouseArgs& args);
@@ -30,7 +27,4 @@ public:
 protected:
     void ResetControls() override;
     void mouseMoveEvent(QMouseEvent* event) override;
-
-private:
-    int captureReleases_ = 0;
 };

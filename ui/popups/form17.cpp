@@ -1,6 +1,5 @@
 #include "form17.h"
 
-#include "window_chrome.h"
 
 #include <QMouseEvent>
 

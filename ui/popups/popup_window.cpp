@@ -1,24 +1,18 @@
 #include "popup_window.h"
 
-#include "window_chrome.h"
+#include "colours.h"
+#include "faces.h"
+#include "outline.h"
+#include "window_frame.h"
 
 #include <QCloseEvent>
 #include <QPalette>
 
-#include <cmath>
-
-QFont LayoutFont(const char* family, double points, bool bold)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
-    font.setBold(bold);
-    return font;
-}
 
 PopupWindow::PopupWindow(const QColor& background, QSize size)
     : QWidget(nullptr)
-    , designFace_(QStringLiteral(":/faces/fmr_blue.png"))
-    , storedFace_(QStringLiteral(":/faces/fmr_green.png"))
+    , designFace_(chrome::LoadFace(QStringLiteral("fmr_blue"), devicePixelRatioF()))
+    , storedFace_(chrome::LoadFace(QStringLiteral("fmr_green"), devicePixelRatioF()))
 {
     chrome::MakeFrameless(this, false);
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
@@ -104,7 +98,6 @@ void PopupWindow::Load()
     ResetControls();
     chrome::CentreOnScreen(this);
     loaded_ = true;
-    ++loadCount_;
     Form_Load();
 }
 

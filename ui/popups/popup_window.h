@@ -4,6 +4,7 @@
 #pragma once
 
 #include "control_mouse.h"
+#include "layout_font.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -14,10 +15,6 @@
 class PopupWindow : public QWidget {
     Q_OBJECT
 public:
-    bool isLoaded() const { return loaded_; }
-    // How many times the Load event has run since the window was built.
-    int loadCount() const { return loadCount_; }
-
     // Loading a window that is not loaded puts every control back as designed, centres the window
     // on the screen and runs the Load event. Loading a loaded window does nothing.
     void Load();
@@ -35,9 +32,6 @@ public:
     QLabel* Label6 = nullptr;
     QLabel* fmr1 = nullptr;
     std::array<QLabel*, 3> fmr{};
-
-    // The close button's own face, which it carries until a handler gives it a stored one.
-    const QPixmap& designFace() const { return designFace_; }
 
 protected:
     PopupWindow(const QColor& background, QSize size);
@@ -63,12 +57,8 @@ protected:
     ControlMouse mouse_;
 
 private:
+    // The close button's own face, which it carries until a handler gives it a stored one.
     QPixmap designFace_;
     QPixmap storedFace_;
     bool loaded_ = false;
-    int loadCount_ = 0;
 };
-
-// A font of the layouts: the size in points at 96 dots per inch, held in pixels so that text and
-// controls scale together.
-QFont LayoutFont(const char* family, double points, bool bold);

@@ -1,14 +1,36 @@
 #include "control_mouse.h"
 
-#include "window_chrome.h"
-
 #include <QMouseEvent>
 #include <QWidget>
 
 MouseArgs MouseArgsOf(const QMouseEvent& event)
 {
     const Qt::MouseButtons buttons = event.type() == QEvent::MouseMove ? event.buttons() : Qt::MouseButtons(event.button());
-    return {chrome::ButtonMask(buttons), chrome::ShiftMask(event.modifiers()), event.position().toPoint()};
+    return {ButtonMask(buttons), ShiftMask(event.modifiers()), event.position().toPoint()};
+}
+
+int ButtonMask(Qt::MouseButtons buttons)
+{
+    int mask = 0;
+    if (buttons & Qt::LeftButton)
+        mask |= 1;
+    if (buttons & Qt::RightButton)
+        mask |= 2;
+    if (buttons & Qt::MiddleButton)
+        mask |= 4;
+    return mask;
+}
+
+int ShiftMask(Qt::KeyboardModifiers modifiers)
+{
+    int mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= 1;
+    if (modifiers & Qt::ControlModifier)
+        mask |= 2;
+    if (modifiers & Qt::AltModifier)
+        mask |= 4;
+    return mask;
 }
 
 void ControlMouse::attach(QWidget* control, ControlHandlers handlers)

@@ -1,12 +1,26 @@
-// An image control with its store of three faces: 0 normal, 1 hover, 2 pressed.
+// The pictures of the image buttons, and an image control with its store of three faces.
 #pragma once
 
 #include <QLabel>
 #include <QPixmap>
+#include <QString>
+
 #include <array>
 
 enum Face { Normal = 0, Hover = 1, Pressed = 2 };
 
+namespace chrome {
+
+// A face from the program's resources, `:/faces/<name>.png`. On a screen scaled above 100 % it is
+// the picture drawn at twice the size, so that it stays as sharp as the text beside it.
+QPixmap LoadFace(const QString& name, qreal devicePixelRatio);
+
+// The three faces `<store>_0`, `_1` and `_2`.
+std::array<QPixmap, 3> LoadFaceStore(const char* store, qreal devicePixelRatio);
+
+}  // namespace chrome
+
+// An image control with its store of three faces: 0 normal, 1 hover, 2 pressed.
 class ImageButton {
 public:
     ImageButton() = default;
@@ -24,9 +38,7 @@ public:
         control_->setPixmap(store_[face]);
     }
 
-    Face shown() const { return shown_; }
     QLabel* control() const { return control_; }
-    const QPixmap& face(Face face) const { return store_[face]; }
 
 private:
     QLabel* control_ = nullptr;

@@ -27,6 +27,11 @@ struct ControlHandlers {
 // release, the buttons held for a move.
 MouseArgs MouseArgsOf(const class QMouseEvent& event);
 
+// Mouse arguments as the handlers take them: the button mask 1 left, 2 right, 4 middle, and the
+// shift mask 1 shift, 2 control, 4 alt.
+int ButtonMask(Qt::MouseButtons buttons);
+int ShiftMask(Qt::KeyboardModifiers modifiers);
+
 class ControlMouse : public QObject {
 public:
     explicit ControlMouse(QObject* parent = nullptr) : QObject(parent) {}

@@ -1,0 +1,16 @@
+// The fonts the layouts name, and the installed faces that stand in for them.
+#pragma once
+
+#include <QFont>
+
+// A font of the layouts: the size in points at 96 dots per inch, held in pixels so that text and
+// controls scale together.
+QFont LayoutFont(const char* family, double points, bool bold);
+
+namespace chrome {
+
+// Maps the faces the layouts name onto the fonts installed with the program. It runs by itself as
+// the application object comes up, before the first window is built.
+void InstallFontSubstitutions();
+
+}  // namespace chrome

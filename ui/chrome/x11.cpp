@@ -1,0 +1,157 @@
+#include "x11.h"
+
+#include <QGuiApplication>
+#include <QRegion>
+#include <QWidget>
+
+#ifdef CONJUGACIO_X11
+#include <xcb/shape.h>
+#include <xcb/xcb.h>
+
+#include <QVarLengthArray>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#endif
+
+namespace chrome::x11 {
+
+#ifdef CONJUGACIO_X11
+namespace {
+
+xcb_connection_t* Connection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
+{
+    const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// Rewrites the window's own _NET_WM_STATE list, with or without `state`. Qt keeps what it finds
+// there when it maps the window.
+void EditStateProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
+                       xcb_atom_t state, bool present)
+{
+    const auto cookie = xcb_get_property(connection, 0, window, netWmState, XCB_ATOM_ATOM, 0, 64);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(connection, cookie, nullptr), &std::free);
+    QVarLengthArray<xcb_atom_t, 16> states;
+    if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        const int count = xcb_get_property_value_length(reply.get()) / int(sizeof(xcb_atom_t));
+        for (int i = 0; i < count; ++i)
+            if (atoms[i] != state)
+                states.append(atoms[i]);
+    }
+    if (present)
+        states.append(state);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, netWmState, XCB_ATOM_ATOM, 32,
+                        static_cast<uint32_t>(states.size()), states.constData());
+}
+
+// Asks the window manager to add or remove `state` on a window it manages.
+void RequestState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
+                  xcb_atom_t state, bool present)
+{
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = netWmState;
+    message.data.data32[0] = present ? 1 : 0;  // _NET_WM_STATE_ADD or _NET_WM_STATE_REMOVE
+    message.data.data32[1] = state;
+    message.data.data32[3] = 1;  // from an application
+    xcb_send_event(connection, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+}
+
+void WriteTaskBarEntry(QWidget* window, bool entry)
+{
+    xcb_connection_t* connection = Connection();
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t netWmState = Atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t skipTaskBar = Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
+    EditStateProperty(connection, id, netWmState, skipTaskBar, !entry);
+    if (window->isVisible())
+        RequestState(connection, id, netWmState, skipTaskBar, !entry);
+    xcb_flush(connection);
+}
+
+// Writes the setting again whenever the window gets a new native window.
+class TaskBarSetting : public QObject {
+public:
+    static constexpr const char* kName = "taskBarSetting";
+    TaskBarSetting(QWidget* window, bool entry) : QObject(window), entry_(entry)
+    {
+        setObjectName(QLatin1String(kName));
+        window->installEventFilter(this);
+    }
+    void set(bool entry) { entry_ = entry; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WinIdChange) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->internalWinId())
+                WriteTaskBarEntry(window, entry_);
+        }
+        return false;
+    }
+
+private:
+    bool entry_;
+};
+
+}  // namespace
+
+bool Active() { return Connection() != nullptr; }
+
+bool SetShape(QWidget* window, const QRegion& outline)
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return false;
+    QVarLengthArray<xcb_rectangle_t, 128> rectangles;
+    for (const QRect& r : outline)
+        rectangles.append({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()),
+                           static_cast<uint16_t>(r.width()), static_cast<uint16_t>(r.height())});
+    xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
+                         static_cast<xcb_window_t>(window->winId()), 0, 0,
+                         static_cast<uint32_t>(rectangles.size()), rectangles.constData());
+    xcb_flush(connection);
+    return true;
+}
+
+bool SetTaskBarEntry(QWidget* window, bool entry)
+{
+    if (!Connection())
+        return false;
+    auto* found = window->findChild<QObject*>(QLatin1String(TaskBarSetting::kName), Qt::FindDirectChildrenOnly);
+    if (auto* setting = dynamic_cast<TaskBarSetting*>(found))
+        setting->set(entry);
+    else
+        new TaskBarSetting(window, entry);
+    if (window->internalWinId())
+        WriteTaskBarEntry(window, entry);
+    return true;
+}
+
+#else
+
+bool Active() { return false; }
+bool SetShape(QWidget*, const QRegion&) { return false; }
+bool SetTaskBarEntry(QWidget*, bool) { return false; }
+
+#endif
+
+}  // namespace chrome::x11

@@ -1,0 +1,21 @@
+// What the drill asks of an X11 window system that Qt does not offer: an outline in device pixels
+// and a window without a task-bar button that is still an ordinary top-level window. Each call
+// answers false, doing nothing, where the program does not run on X11.
+#pragma once
+
+class QRegion;
+class QWidget;
+
+namespace chrome::x11 {
+
+// True when the program runs on X11.
+bool Active();
+
+// Cuts the window to `outline`, given in device pixels.
+bool SetShape(QWidget* window, const QRegion& outline);
+
+// Shows the window in the task bar or keeps it out of it. The window keeps its setting when its
+// native window is created later.
+bool SetTaskBarEntry(QWidget* window, bool entry);
+
+}  // namespace chrome::x11
