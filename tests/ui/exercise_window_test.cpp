@@ -71,10 +71,10 @@ private slots:
     {
         Window w(1, 1, {{2, 2}});
         w.click(w.form->eva1);
-        QVERIFY(w.form->form15().isVisible());
+        QVERIFY(w.score().isVisible());
         w.click(w.form->altre1);
-        QVERIFY(w.form->form15().isVisible());
-        QCOMPARE(w.form->form15().Label2->text(), QStringLiteral("Heu aconseguit: 0 / 6"));
+        QVERIFY(w.score().isVisible());
+        QCOMPARE(w.score().Label2->text(), QStringLiteral("Heu aconseguit: 0 / 6"));
     }
 
     // ---- drag and drop ----
@@ -147,15 +147,15 @@ private slots:
     {
         Window w(1, 1);
         w.click(w.form->eva1);
-        w.form->MnuObjectif_Click();
-        QVERIFY(w.form->form15().isVisible());
-        QVERIFY(w.form->form17().isVisible());
+        w.openInstructions();
+        QVERIFY(w.score().isVisible());
+        QVERIFY(w.presentation().isVisible());
         w.drag(w.form->Item[0], w.form->Réponse[1]);
-        QVERIFY(w.form->form15().isVisible());
-        QVERIFY(w.form->form17().isVisible());
+        QVERIFY(w.score().isVisible());
+        QVERIFY(w.presentation().isVisible());
         w.drag(w.form->Réponse[1], w.form->Item[0]);
-        QVERIFY(!w.form->form15().isLoaded());
-        QVERIFY(!w.form->form17().isLoaded());
+        QVERIFY(isUnloaded(w.score(), w.score().Label2));
+        QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
     }
 
     // ---- scoring and restarting ----
@@ -165,7 +165,7 @@ private slots:
         Window w(1, 1);
         w.drag(w.itemShowing(QStringLiteral("canto")), w.form->Réponse[0]);
         w.click(w.form->eva1);
-        Form15& popup = w.form->form15();
+        Form15& popup = w.score();
         QVERIFY(popup.isVisible());
         QCOMPARE(popup.Label2->text(), QStringLiteral("Heu aconseguit: 1 / 6"));
         popup.move(popup.pos() + QPoint(30, 20));
@@ -178,7 +178,7 @@ private slots:
         // "Sortir." hides it; the next score shows it where it was.
         QTest::mouseClick(popup.windowHandle(), Qt::LeftButton, {}, popup.fmr1->geometry().center());
         QVERIFY(popup.isHidden());
-        QVERIFY(popup.isLoaded());
+        QCOMPARE(popup.Label2->text(), QStringLiteral("Heu aconseguit: 2 / 6"));  // hidden, not unloaded
         w.click(w.form->eva1);
         QVERIFY(popup.isVisible());
         QCOMPARE(popup.pos(), moved);
@@ -188,7 +188,7 @@ private slots:
     {
         Window w(22, 3);
         w.click(w.form->eva1);
-        QCOMPARE(w.form->form15().Label2->text(), QStringLiteral("Heu aconseguit: 5 / 5"));
+        QCOMPARE(w.score().Label2->text(), QStringLiteral("Heu aconseguit: 5 / 5"));
     }
 
     void restartBringsThePoolBackAndUnloadsThePopups()
@@ -198,14 +198,14 @@ private slots:
         w.drag(w.form->Item[1], w.form->Réponse[2]);
         w.drag(w.form->Item[5], w.form->Item[9]);
         w.click(w.form->eva1);
-        w.form->MnuObjectif_Click();
+        w.openInstructions();
         w.press(w.form->rec1);
         QVERIFY(showsFace(*w.form, w.form->rec1, Pressed));
         w.release(w.form->rec1);
         QCOMPARE(w.items(), items);
         QCOMPARE(w.targets(), QStringList(6, QString()));
-        QVERIFY(!w.form->form15().isLoaded());
-        QVERIFY(!w.form->form17().isLoaded());
+        QVERIFY(isUnloaded(w.score(), w.score().Label2));
+        QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
         QVERIFY(showsFace(*w.form, w.form->rec1, Normal));
         QVERIFY(w.form->Réponse[0]->isHidden());
         QCOMPARE(w.form->Label2->text(), QStringLiteral("néixer"));
@@ -214,18 +214,18 @@ private slots:
     void presentationCloseLeavesItLoadedHiddenAndEmpty()
     {
         Window w(1, 1);
-        w.form->Label7_Click();
-        w.click(w.form->MnuObjectif);
-        Form17& presentation = w.form->form17();
+        w.openInstructions();
+        Form17& presentation = w.presentation();
         QVERIFY(presentation.isVisible());
         QCOMPARE(presentation.Label2->text().size(), 271);
         QVERIFY(!presentation.Label2->text().endsWith(QLatin1Char('.')));
-        const int loads = presentation.loadCount();
+        QTest::mouseMove(presentation.windowHandle(), {350, 220});  // the bare window: green face
+        QVERIFY(!showsPicture(presentation.fmr1, "fmr_blue"));
         QTest::mouseClick(presentation.windowHandle(), Qt::LeftButton, {}, presentation.fmr1->geometry().center());
-        QVERIFY(presentation.isLoaded());
+        // Unloaded, then loaded again unseen: empty, with its own face back.
         QVERIFY(presentation.isHidden());
         QCOMPARE(presentation.Label2->text(), QString());
-        QCOMPARE(presentation.loadCount(), loads + 1);
+        QVERIFY(showsPicture(presentation.fmr1, "fmr_blue"));
     }
 };
 

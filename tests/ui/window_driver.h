@@ -7,6 +7,8 @@
 #include "form14.h"
 #include "scripted_source.h"
 
+#include <map>
+
 namespace testing_ui {
 
 inline QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -75,17 +77,47 @@ public:
                 return item;
         return nullptr;
     }
+    // The pop-ups, found as the learner finds them: among the program's windows.
+    Form15& score() const { return popup<Form15>("Form15"); }
+    Form17& presentation() const { return popup<Form17>("Form17"); }
+    // Through the menu, as the learner opens the instructions.
+    void openInstructions()
+    {
+        click(form->Label7);
+        click(form->MnuObjectif);
+    }
 
     std::unique_ptr<Form14> form;
 
 private:
+    template <typename Popup>
+    static Popup& popup(const char* name)
+    {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String(name))
+                return *static_cast<Popup*>(window);
+        qFatal("no window %s", name);
+    }
+
     ScriptedSource* source_ = nullptr;
 };
 
-inline bool showsFace(const Form14& form, QLabel* button, Face face)
+// The picture a control shows is the given face of the program's resources.
+inline bool showsPicture(const QLabel* control, const QString& face)
 {
-    return button->pixmap().cacheKey() == form.button(button).face(face).cacheKey();
+    const QImage expected = QImage(QStringLiteral(":/faces/%1.png").arg(face)).convertToFormat(QImage::Format_ARGB32);
+    return control->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) == expected;
 }
+
+inline bool showsFace(const Form14&, QLabel* button, Face face)
+{
+    static const std::map<QString, QString> stores = {
+        {"eva1", "eva"}, {"rec1", "rec"}, {"altre1", "altre"}, {"Image1", "img"}, {"pica", "pic"}};
+    return showsPicture(button, QStringLiteral("%1_%2").arg(stores.at(button->objectName())).arg(int(face)));
+}
+
+// A pop-up that was unloaded is off the screen and has lost its text.
+inline bool isUnloaded(const PopupWindow& popup, const QLabel* text) { return !popup.isVisible() && text->text().isEmpty(); }
 
 inline QColor background(const QLabel* label) { return label->palette().color(QPalette::Window); }
 
