@@ -288,6 +288,25 @@ private slots:
         QVERIFY(f.pos() == w.form->pos());
     }
 
+    // A left drag over the title gives up the capture of the press: the pointer then lights what
+    // it moves over, and the release there is no click. With the right button the title keeps it.
+    void aLeftDragOverTheTitleGivesThePointerBack()
+    {
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            Window w(1, 1);
+            Form14& f = *w.form;
+            w.press(f.Label6, button);
+            w.moveTo(f.Label6, {2, 0});
+            w.moveTo(f.eva1);
+            QCOMPARE(showsFace(f, f.eva1, Hover), button == Qt::LeftButton);
+            w.release(f.eva1, button);
+            QVERIFY(showsFace(f, f.eva1, Normal));
+            QVERIFY(!w.score().isVisible());
+            w.moveTo(f.eva1, {2, 0});  // and after the release, as ever
+            QVERIFY(showsFace(f, f.eva1, Hover));
+        }
+    }
+
     void label5RestoresOnlyThreeFaces()
     {
         Window w(1, 1);
@@ -343,6 +362,26 @@ private slots:
             QVERIFY(isUnloaded(w.score(), w.score().Label2));
             QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
             QVERIFY(!f.isVisible());
+        }
+    }
+
+    // A quit ends the program even with clicks already queued behind it: the click on "Avaluar."
+    // must not open the score pop-up on the way out.
+    void quittingEndsTheProgramWhateverIsQueuedBehindIt()
+    {
+        for (int way = 0; way < 2; ++way) {
+            Window w(1, 1);
+            Form14& f = *w.form;
+            if (way == 1)
+                w.click(f.Label7);
+            QLabel* quitControl = way == 0 ? f.Image1 : f.MnuQuitter;
+            // Both clicks wait in the queue before the first is handled.
+            for (QLabel* control : {quitControl, f.eva1})
+                QMetaObject::invokeMethod(qApp, [&w, control] { w.click(control); }, Qt::QueuedConnection);
+            QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // the program ran on
+            QCOMPARE(QApplication::exec(), 0);
+            QVERIFY(!f.isVisible());
+            QVERIFY(!w.score().isVisible());
         }
     }
 

@@ -1,0 +1,67 @@
+// What the three windows share, on its own: where a window goes on its screen and the size of its
+// rounded outline in device pixels. Run once at 100 % and once at 200 %.
+#include "outline.h"
+#include "window_frame.h"
+
+#include <QtTest>
+
+namespace {
+
+// The first pixel of row y that the outline keeps.
+int FirstKept(const QRegion& outline, int y)
+{
+    for (int x = 0; x < outline.boundingRect().right(); ++x)
+        if (outline.contains(QPoint(x, y)))
+            return x;
+    return -1;
+}
+
+}  // namespace
+
+class ChromeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowsAreCentredWithTheirTitleStripInReach_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("fits") << QRect(0, 0, 1024, 768) << QSize(800, 600) << QPoint(112, 84);
+        QTest::newRow("below a panel") << QRect(0, 30, 1024, 738) << QSize(800, 600) << QPoint(112, 99);
+        QTest::newRow("too low at 200 %") << QRect(0, 0, 960, 540) << QSize(800, 600) << QPoint(80, 0);
+        QTest::newRow("too small both ways") << QRect(100, 50, 500, 400) << QSize(800, 600) << QPoint(100, 50);
+        QTest::newRow("a pop-up") << QRect(0, 0, 1024, 768) << QSize(227, 127) << QPoint(398, 320);
+    }
+    void windowsAreCentredWithTheirTitleStripInReach()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, placed);
+        QCOMPARE(chrome::CentredPlacement(available, window), placed);
+    }
+
+    // The outline covers the window in device pixels; its corners stay 40 by 40 of them.
+    void outlineCornersKeepTheirSizeInDevicePixels()
+    {
+        const qreal expected = qEnvironmentVariableIsSet("CONJUGACIO_EXPECTED_RATIO")
+            ? qEnvironmentVariableIntValue("CONJUGACIO_EXPECTED_RATIO")
+            : 1.0;
+        QWidget window;
+        window.setFixedSize(800, 600);
+        QCOMPARE(window.devicePixelRatioF(), expected);
+
+        const QRegion outline = chrome::DeviceOutline(&window);
+        const int w = qRound(800 * expected), h = qRound(600 * expected);
+        QCOMPARE(outline.boundingRect(), QRect(0, 0, w, h));
+        const QRegion atOneHundred = chrome::RoundedOutline({800, 600});
+        for (int y : {0, 3, 10, 19})
+            QCOMPARE(FirstKept(outline, y), FirstKept(atOneHundred, y));
+        QCOMPARE(FirstKept(outline, 20), 0);
+        QVERIFY(!outline.contains(QPoint(w - 1, h - 1)));
+        QVERIFY(outline.contains(QPoint(w - 1, h - 21)));
+    }
+};
+
+QTEST_MAIN(ChromeTest)
+#include "chrome_test.moc"
