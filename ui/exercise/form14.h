@@ -13,7 +13,12 @@
 #include "form15.h"
 #include "form17.h"
 
+class ExerciseKeys;
 class LabelDrag;
+class PickAndPlace;
+namespace chrome {
+class FocusMarking;
+}
 
 class Form14 : public QWidget, public Form14Layout {
 public:
@@ -46,11 +51,17 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void wireHandlers();
+    void wireKeyboardAndReaders();
+    void dropOn(engine::Slot target, engine::Slot source);
+    void closeMenu();
+    void tellReaders(engine::Slot slot);
     void wireImageButton(ImageButton& button, std::function<void()> click,
                          std::function<void()> afterHover = {});
     void showBoard();
@@ -65,6 +76,9 @@ private:
     engine::Exercise exercise_;
     ControlMouse controlEvents_;
     LabelDrag* drag_ = nullptr;
+    PickAndPlace* pickAndPlace_ = nullptr;
+    std::unique_ptr<ExerciseKeys> keys_;
+    chrome::FocusMarking* focusMarking_ = nullptr;
     ImageButton evaButton_, recButton_, altreButton_, imgButton_, picButton_;
     Form15 form15_;
     Form17 form17_;

@@ -1,11 +1,11 @@
 #include "form14_layout.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "catalogue.h"
 #include "colours.h"
 #include "layout_font.h"
+#include "pool_grid.h"
 
 namespace {
 
@@ -76,29 +76,16 @@ constexpr int kTargetLeft = 128;
 constexpr int kTargetWidth = 137;
 constexpr int kTargetHeight = 33;
 
-// The pool grid inside the frame: four columns of ten rows, then a bottom row of four.
-// The fourth column shows slot 33 below slots 34 and 35.
-constexpr std::array<int, 4> kColumnLefts = {8, 136, 264, 392};
+// The pool grid inside the frame.
+constexpr std::array<int, pool_grid::kColumns> kColumnLefts = {8, 136, 264, 392};
 constexpr int kGridTop = 24;
 constexpr int kGridPitch = 32;
 constexpr QSize kItemSize(121, 25);
-constexpr std::array<int, 10> kFourthColumn = {30, 31, 32, 34, 35, 33, 36, 37, 38, 39};
 
-QPoint itemPosition(int index)
+QPoint itemPosition(int slot)
 {
-    int column = 0;
-    int row = 0;
-    if (index >= 40) {
-        column = index - 40;
-        row = 10;
-    } else if (index >= 30) {
-        column = 3;
-        row = static_cast<int>(std::find(kFourthColumn.begin(), kFourthColumn.end(), index) - kFourthColumn.begin());
-    } else {
-        column = index / 10;
-        row = index % 10;
-    }
-    return {kColumnLefts[static_cast<std::size_t>(column)], kGridTop + kGridPitch * row};
+    const pool_grid::Cell cell = pool_grid::cellOf(slot);
+    return {kColumnLefts[static_cast<std::size_t>(cell.column)], kGridTop + kGridPitch * cell.row};
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ std::optional<engine::Slot> LabelDrag::slotOf(const QObject* control) const
 
 void LabelDrag::begin(engine::Slot source, QPoint pressPos)
 {
+    Q_ASSERT(pressed_);
     QLabel* control = label(source);
     source_ = source;
     grabOffset_ = pressPos;
@@ -52,16 +53,23 @@ void LabelDrag::begin(engine::Slot source, QPoint pressPos)
     outline_->show();
 }
 
-void LabelDrag::end(QPoint inWindow, QPoint global)
+void LabelDrag::release(QPoint inWindow, QPoint global)
 {
-    const engine::Slot source = *source_;
+    const engine::Slot pressed = *pressed_;
+    const std::optional<engine::Slot> source = source_;
+    pressed_.reset();
     source_.reset();
     outline_->hide();
-    if (const std::optional<engine::Slot> target = dropTargetAt(inWindow, global))
-        handlers_.dragDrop(*target, source);
+    const std::optional<engine::Slot> under = labelAt(inWindow, global);
+    if (source && under)
+        handlers_.dragDrop(*under, *source);
+    if (under == pressed)
+        handlers_.clicked(pressed, pressedButton_);
+    else
+        handlers_.releasedElsewhere();
 }
 
-std::optional<engine::Slot> LabelDrag::dropTargetAt(QPoint inWindow, QPoint global) const
+std::optional<engine::Slot> LabelDrag::labelAt(QPoint inWindow, QPoint global) const
 {
     if (!window_->rect().contains(inWindow))
         return std::nullopt;
@@ -78,27 +86,32 @@ bool LabelDrag::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove
         && type != QEvent::MouseButtonRelease)
         return false;
+    const std::optional<engine::Slot> slot = slotOf(watched);
+    if (!slot)
+        return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     // While a button is held every event comes to the pressed label, wherever the pointer is.
     const QPoint inWindow = static_cast<QWidget*>(watched)->mapTo(window_, mouse->position().toPoint());
     const QPoint global = mouse->globalPosition().toPoint();
 
-    if (source_) {
-        if (type == QEvent::MouseMove)
+    switch (type) {
+    case QEvent::MouseMove:
+        if (source_)
             outline_->move(inWindow - grabOffset_);
-        else if (type == QEvent::MouseButtonRelease && mouse->buttons() == Qt::NoButton)
-            end(inWindow, global);
-        return true;
-    }
-
-    const std::optional<engine::Slot> slot = slotOf(watched);
-    if (!slot)
-        return false;
-    if (type == QEvent::MouseMove) {
-        if (slot->kind == engine::Slot::Kind::Pool)
+        else if (slot->kind == engine::Slot::Kind::Pool)
             handlers_.itemMouseMove(slot->index, MouseArgsOf(*mouse));
-    } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-        handlers_.mouseDown(*slot, MouseArgsOf(*mouse));
+        break;
+    case QEvent::MouseButtonRelease:
+        if (pressed_ && mouse->buttons() == Qt::NoButton)
+            release(inWindow, global);
+        break;
+    default:  // a press
+        if (!pressed_) {
+            pressed_ = slot;
+            pressedButton_ = mouse->button();
+            handlers_.mouseDown(*slot, MouseArgsOf(*mouse));
+        }
+        break;
     }
     return true;
 }

@@ -1,8 +1,9 @@
 // The manual drag of a form between the pool labels and the person targets. A press on a label
 // starts it (the window decides whether the label's form may go), an outline of the label follows
 // the pointer, and the release drops the form on the pool label or visible target under the
-// pointer. Every position is taken within the window, which holds whatever the window system
-// reports of where the window itself is on the screen.
+// pointer. A press and a release on the same label are also a click on it. Every position is taken
+// within the window, which holds whatever the window system reports of where the window itself
+// is on the screen.
 #pragma once
 
 #include <QObject>
@@ -23,6 +24,9 @@ public:
         std::function<void(engine::Slot, const MouseArgs&)> mouseDown;
         std::function<void(int item, const MouseArgs&)> itemMouseMove;
         std::function<void(engine::Slot target, engine::Slot source)> dragDrop;
+        // After the drop, if any: the press and the release were on the same label, or not.
+        std::function<void(engine::Slot, Qt::MouseButton pressed)> clicked;
+        std::function<void()> releasedElsewhere;
     };
 
     // Takes over the mouse events of the window's pool labels and targets.
@@ -37,13 +41,15 @@ protected:
 private:
     QLabel* label(engine::Slot slot) const;
     std::optional<engine::Slot> slotOf(const QObject* control) const;
-    std::optional<engine::Slot> dropTargetAt(QPoint inWindow, QPoint global) const;
-    void end(QPoint inWindow, QPoint global);
+    std::optional<engine::Slot> labelAt(QPoint inWindow, QPoint global) const;
+    void release(QPoint inWindow, QPoint global);
 
     QWidget* window_;
     const Form14Layout& controls_;
     Handlers handlers_;
     QFrame* outline_ = nullptr;
-    std::optional<engine::Slot> source_;
+    std::optional<engine::Slot> pressed_;  // the label pressed, while a button is held
+    Qt::MouseButton pressedButton_ = Qt::NoButton;
+    std::optional<engine::Slot> source_;  // the label dragged, if its form could go
     QPoint grabOffset_;
 };

@@ -43,6 +43,7 @@ Form15::Form15() : PopupWindow(QColor(0, 128, 0), QSize(227, 127))
 void Form15::ResetControls()
 {
     Label2->clear();
+    setAccessibleName({});
 }
 
 void Form15::mouseMoveEvent(QMouseEvent* event)

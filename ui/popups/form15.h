@@ -18,7 +18,7 @@ public:
     void fmr1_MouseMove(const MouseArgs& args);
     void fmr1_MouseDown(const MouseArgs& args);
     void fmr1_MouseUp(const MouseArgs& args);
-    void fmr1_Click();
+    void fmr1_Click() override;
     void Form_MouseMove(const MouseArgs& args);
     void Label2_MouseMove(const MouseArgs& args);
     void Label6_MouseDown(const MouseArgs& args);

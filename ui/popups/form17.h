@@ -15,7 +15,7 @@ public:
     QWidget* Line1 = nullptr;
     QLabel* Label2 = nullptr;  // the instructions text
 
-    void fmr1_Click();
+    void fmr1_Click() override;
     void Form_MouseMove(const MouseArgs& args);
 
 protected:

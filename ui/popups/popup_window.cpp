@@ -5,7 +5,9 @@
 #include "outline.h"
 #include "window_frame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPalette>
 
 
@@ -108,6 +110,8 @@ void PopupWindow::Form_Load()
 
 void PopupWindow::Show()
 {
+    if (QWidget* active = QApplication::activeWindow(); active && active != this)
+        opener_ = active;
     Load();
     if (isVisible()) {
         raise();  // already open: brought forward
@@ -137,4 +141,20 @@ void PopupWindow::closeEvent(QCloseEvent* event)
     // A close from the window system unloads the window, as the exercise window does.
     Unload();
     event->accept();
+}
+
+void PopupWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        fmr1_Click();
+        if (opener_)
+            opener_->activateWindow();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -37,6 +38,10 @@ protected:
     PopupWindow(const QColor& background, QSize size);
 
     void closeEvent(QCloseEvent* event) override;
+    // Escape, Enter and Space close the window as its close button does, and give the keyboard
+    // back to the window that was active when it was shown.
+    void keyPressEvent(QKeyEvent* event) override;
+    virtual void fmr1_Click() = 0;
 
     // Puts the window's own controls back as designed.
     virtual void ResetControls() = 0;
@@ -60,5 +65,6 @@ private:
     // The close button's own face, which it carries until a handler gives it a stored one.
     QPixmap designFace_;
     QPixmap storedFace_;
+    QPointer<QWidget> opener_;
     bool loaded_ = false;
 };

@@ -1,0 +1,402 @@
+// The exercise without dragging: the keyboard, clicks that pick up and place a form, and what
+// screen readers are told. Keys and clicks go through the window as the learner's do.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
+#include "window_driver.h"
+
+namespace {
+
+void key(Window& w, int k, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(w.handle(), Qt::Key(k), modifiers);
+}
+
+QWidget* focused(Window& w) { return w.form->focusWidget(); }
+
+QString name(QObject* control) { return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name); }
+
+QAccessible::Role role(QObject* control) { return QAccessible::queryAccessibleInterface(control)->role(); }
+
+bool selected(QObject* control) { return QAccessible::queryAccessibleInterface(control)->state().selected; }
+
+QWidget* pickedMark(Window& w) { return w.form->findChild<QWidget*>(QStringLiteral("pickedMark")); }
+QWidget* focusRing(Window& w) { return w.form->findChild<QWidget*>(QStringLiteral("focusRing")); }
+
+// Tabs until `control` has the focus; fails after a whole round.
+void tabTo(Window& w, QWidget* control)
+{
+    for (int i = 0; i < 60 && focused(w) != control; ++i)
+        key(w, Qt::Key_Tab);
+    QCOMPARE(focused(w), control);
+}
+
+// The stops of one round, from the first Tab after the window opened.
+QList<QWidget*> oneRound(Window& w)
+{
+    QList<QWidget*> round;
+    key(w, Qt::Key_Tab);
+    QWidget* first = focused(w);
+    do {
+        round << focused(w);
+        key(w, Qt::Key_Tab);
+    } while (focused(w) != first && round.size() < 100);
+    return round;
+}
+
+double luminance(QColor c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void focusGoesRoundThePoolInReadingOrderThenTargetsAndButtons()
+    {
+        Window w(1, 1);
+        QList<QWidget*> expected;
+        const int fourth[] = {30, 31, 32, 34, 35, 33, 36, 37, 38, 39};
+        for (int row = 0; row < 10; ++row)
+            expected << w.form->Item[row] << w.form->Item[10 + row] << w.form->Item[20 + row]
+                     << w.form->Item[fourth[row]];
+        for (int i = 40; i < 44; ++i)
+            expected << w.form->Item[i];  // empty labels are stops too
+        for (QLabel* target : w.form->Réponse)
+            expected << target;
+        expected << w.form->rec1 << w.form->eva1 << w.form->altre1 << w.form->Label7;
+        QCOMPARE(oneRound(w), expected);
+
+        key(w, Qt::Key_Backtab);  // from the first stop back to the last
+        QCOMPARE(focused(w), w.form->Label7);
+        key(w, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(w), w.form->altre1);
+    }
+
+    void theHiddenRowAndTheClosedMenuAreNoStops()
+    {
+        Window w(1, 3);
+        QList<QWidget*> round = oneRound(w);
+        QVERIFY(!round.contains(w.form->Réponse[0]));
+        QCOMPARE(round.size(), 44 + 5 + 4);
+
+        // Opened, the menu's two entries follow "MENÚ."; Escape closes it again, and the focus
+        // that stood on an entry goes back to "MENÚ.".
+        tabTo(w, w.form->Label7);
+        key(w, Qt::Key_Space);
+        QVERIFY(w.form->Picture2->isVisible());
+        key(w, Qt::Key_Tab);
+        QCOMPARE(focused(w), w.form->MnuObjectif);
+        key(w, Qt::Key_Tab);
+        QCOMPARE(focused(w), w.form->MnuQuitter);
+        key(w, Qt::Key_Tab);
+        QCOMPARE(focused(w), w.form->Item[0]);
+        key(w, Qt::Key_Backtab);
+        key(w, Qt::Key_Escape);
+        QVERIFY(w.form->Picture2->isHidden());
+        QCOMPARE(focused(w), w.form->Label7);
+    }
+
+    void firstTabAfterANewExerciseStartsAtThePool()
+    {
+        Window w(1, 1, {{2, 2}, {3, 3}});
+        key(w, Qt::Key_Backtab);  // the first Shift+Tab after the window opens: the last stop
+        QCOMPARE(focused(w), w.form->Label7);
+        tabTo(w, w.form->altre1);
+        key(w, Qt::Key_Return);  // a new exercise; the focus stays on the button
+        QCOMPARE(w.form->Label2->text(), QStringLiteral("témer"));
+        QCOMPARE(focused(w), w.form->altre1);
+        key(w, Qt::Key_Tab);
+        QCOMPARE(focused(w), w.form->Item[0]);
+        tabTo(w, w.form->altre1);
+        key(w, Qt::Key_Space);
+        key(w, Qt::Key_Backtab);
+        QCOMPARE(focused(w), w.form->Label7);
+    }
+
+    void arrowsMoveWithinThePoolAndTheTargetsAndStopAtTheEdges()
+    {
+        Window w(1, 3);
+        Form14& f = *w.form;
+        key(w, Qt::Key_Tab);
+        const std::pair<int, int> moves[] = {
+            {Qt::Key_Left, 0},  {Qt::Key_Up, 0},    {Qt::Key_Right, 10}, {Qt::Key_Right, 20},
+            {Qt::Key_Right, 30}, {Qt::Key_Right, 30}, {Qt::Key_Down, 31},  {Qt::Key_Down, 32},
+            {Qt::Key_Down, 34},  {Qt::Key_Down, 35},  {Qt::Key_Down, 33},  {Qt::Key_Left, 25},
+        };
+        for (auto [k, slot] : moves) {
+            key(w, k);
+            QCOMPARE(focused(w), f.Item[slot]);
+        }
+        for (int i = 0; i < 6; ++i)
+            key(w, Qt::Key_Down);
+        QCOMPARE(focused(w), f.Item[42]);
+        key(w, Qt::Key_Right);
+        QCOMPARE(focused(w), f.Item[43]);
+
+        tabTo(w, f.Réponse[1]);  // the imperative has no first row to go up to
+        key(w, Qt::Key_Up);
+        QCOMPARE(focused(w), f.Réponse[1]);
+        key(w, Qt::Key_Left);
+        QCOMPARE(focused(w), f.Réponse[1]);
+        for (int i = 0; i < 6; ++i)
+            key(w, Qt::Key_Down);
+        QCOMPARE(focused(w), f.Réponse[5]);
+
+        tabTo(w, f.eva1);  // on the buttons the arrows do nothing
+        for (int k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right})
+            key(w, k);
+        QCOMPARE(focused(w), f.eva1);
+    }
+
+    void spacePicksUpAndEnterDropsWithTheRulesOfADrag()
+    {
+        Window w(1, 1);
+        Form14& f = *w.form;
+        QLabel* canto = w.itemShowing(QStringLiteral("canto"));
+        tabTo(w, canto);
+        key(w, Qt::Key_Space);
+        QVERIFY(pickedMark(w)->isVisible());
+        QCOMPARE(pickedMark(w)->geometry(), QRect(canto->mapTo(&f, QPoint(0, 0)), canto->size()));
+        QVERIFY(selected(canto));
+        w.click(f.eva1);  // the pointer puts it down and scores
+        QVERIFY(!pickedMark(w)->isVisible());
+        QVERIFY(w.score().isVisible());
+
+        tabTo(w, canto);
+        key(w, Qt::Key_Space);
+        tabTo(w, f.Réponse[0]);
+        key(w, Qt::Key_Return);  // onto a target: the score stays open
+        QCOMPARE(f.Réponse[0]->text(), QStringLiteral("canto"));
+        QCOMPARE(canto->text(), QString());
+        QCOMPARE(focused(w), f.Réponse[0]);
+        QVERIFY(!pickedMark(w)->isVisible() && !selected(canto));
+        QVERIFY(w.score().isVisible());
+
+        key(w, Qt::Key_Space);  // and back onto an empty pool label: the score goes
+        key(w, Qt::Key_Up);
+        QCOMPARE(focused(w), f.Réponse[0]);
+        tabTo(w, f.Item[41]);
+        key(w, Qt::Key_Enter);
+        QCOMPARE(f.Item[41]->text(), QStringLiteral("canto"));
+        QCOMPARE(f.Réponse[0]->text(), QString());
+        QVERIFY(isUnloaded(w.score(), w.score().Label2));
+    }
+
+    void escapeEmptyLabelsAndThePickedLabelItself()
+    {
+        Window w(1, 1);
+        Form14& f = *w.form;
+        const QStringList items = w.items();
+        tabTo(w, f.Item[42]);
+        key(w, Qt::Key_Space);  // an empty label cannot be picked up
+        QVERIFY(!pickedMark(w)->isVisible());
+        tabTo(w, f.Item[0]);
+        key(w, Qt::Key_Space);
+        key(w, Qt::Key_Escape);  // put down, nothing moved
+        QVERIFY(!pickedMark(w)->isVisible());
+        tabTo(w, f.Réponse[2]);
+        key(w, Qt::Key_Space);
+        QCOMPARE(f.Réponse[2]->text(), QString());
+
+        w.click(f.eva1);
+        tabTo(w, f.Item[0]);
+        key(w, Qt::Key_Space);
+        key(w, Qt::Key_Space);  // onto itself: put down, and the pop-ups go as for a drop on the pool
+        QVERIFY(!pickedMark(w)->isVisible());
+        QCOMPARE(w.items(), items);
+        QVERIFY(isUnloaded(w.score(), w.score().Label2));
+    }
+
+    void buttonsAndMenuByKeys()
+    {
+        Window w(1, 1, {{2, 2}});
+        Form14& f = *w.form;
+        w.drag(f.Item[0], f.Réponse[0]);
+        tabTo(w, f.Item[1]);
+        key(w, Qt::Key_Space);
+        tabTo(w, f.eva1);
+        key(w, Qt::Key_Space);  // puts the form down, then scores
+        QVERIFY(!pickedMark(w)->isVisible());
+        QCOMPARE(w.score().Label2->text(), QStringLiteral("Heu aconseguit: 0 / 6"));
+        tabTo(w, f.rec1);
+        key(w, Qt::Key_Return);
+        QCOMPARE(f.Réponse[0]->text(), QString());
+        QVERIFY(!w.score().isVisible());
+        tabTo(w, f.Label7);
+        key(w, Qt::Key_Return);
+        key(w, Qt::Key_Tab);
+        key(w, Qt::Key_Space);
+        QVERIFY(w.presentation().isVisible());
+        QCOMPARE(w.presentation().Label2->text().size(), 271);
+        key(w, Qt::Key_Escape);  // the menu closes; the instructions stay
+        QVERIFY(f.Picture2->isHidden());
+        QVERIFY(w.presentation().isVisible());
+        key(w, Qt::Key_F1);  // help: the instructions
+        QVERIFY(w.presentation().isVisible());
+        tabTo(w, f.altre1);
+        key(w, Qt::Key_Space);
+        QCOMPARE(f.Label2->text(), QStringLiteral("témer"));
+        tabTo(w, f.Label7);
+        key(w, Qt::Key_Space);
+        f.activateWindow();  // access keys work in the active window
+        QVERIFY(QTest::qWaitForWindowActive(f.windowHandle()));
+        key(w, Qt::Key_S, Qt::AltModifier);  // the access key of "&Sortir." reaches it
+        QCOMPARE(focused(w), f.MnuQuitter);
+        key(w, Qt::Key_Return);
+        QVERIFY(!f.isVisible());
+    }
+
+    void aPopupClosesByKeyAndGivesTheFocusBack()
+    {
+        Window w(1, 1);
+        Form14& f = *w.form;
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.windowHandle()));
+        tabTo(w, f.eva1);
+        key(w, Qt::Key_Space);
+        Form15& score = w.score();
+        QTRY_VERIFY(score.isActiveWindow());
+        QTest::keyClick(score.windowHandle(), Qt::Key_Escape);
+        QVERIFY(!score.isVisible());
+        QTRY_VERIFY(f.isActiveWindow());
+        QCOMPARE(focused(w), f.eva1);
+        for (int k : {Qt::Key_Return, Qt::Key_Space}) {
+            key(w, Qt::Key_Space);
+            QTRY_VERIFY(score.isActiveWindow());
+            QTest::keyClick(score.windowHandle(), Qt::Key(k));
+            QVERIFY(!score.isVisible());
+        }
+        tabTo(w, f.Label7);
+        key(w, Qt::Key_Space);
+        key(w, Qt::Key_Tab);
+        key(w, Qt::Key_Space);
+        QTRY_VERIFY(w.presentation().isActiveWindow());
+        QTest::keyClick(w.presentation().windowHandle(), Qt::Key_Escape);
+        QVERIFY(!w.presentation().isVisible());
+        QTRY_COMPARE(focused(w), f.MnuObjectif);
+    }
+
+    void aClickPicksUpAndAClickPlaces()
+    {
+        Window w(1, 1);
+        Form14& f = *w.form;
+        QLabel* canto = w.itemShowing(QStringLiteral("canto"));
+        w.click(canto);
+        QVERIFY(pickedMark(w)->isVisible());
+        w.click(f.Réponse[0]);
+        QCOMPARE(f.Réponse[0]->text(), QStringLiteral("canto"));
+        QCOMPARE(canto->text(), QString());
+        QVERIFY(!pickedMark(w)->isVisible());
+
+        w.click(f.Réponse[0]);  // a click on the picked label puts it down
+        w.click(f.Réponse[0]);
+        QVERIFY(!pickedMark(w)->isVisible());
+        QCOMPARE(f.Réponse[0]->text(), QStringLiteral("canto"));
+
+        // Any other click puts it down: the background, a caption, the right button, a drag.
+        auto otherClicks = {std::function<void()>([&] { QTest::mouseClick(w.handle(), Qt::LeftButton, {}, {600, 70}); }),
+                            std::function<void()>([&] { w.click(f.Label3[1]); }),
+                            std::function<void()>([&] { w.click(f.Frame1); }),
+                            std::function<void()>([&] { w.click(f.Item[1], Qt::RightButton); }),
+                            std::function<void()>([&] { w.drag(f.Item[2], f.Item[3]); })};
+        for (const auto& other : otherClicks) {
+            w.click(f.Item[0]);
+            QVERIFY(pickedMark(w)->isVisible());
+            other();
+            QVERIFY(!pickedMark(w)->isVisible());
+        }
+        w.click(f.Item[41]);  // an empty label picks nothing up
+        QVERIFY(!pickedMark(w)->isVisible());
+    }
+
+    void theFocusRingShowsForTheKeyboardOnlyAndStandsOut()
+    {
+        Window w(1, 1);
+        Form14& f = *w.form;
+        QVERIFY(!focusRing(w)->isVisible());
+        w.click(f.Label7);
+        QList<QWidget*> stops = oneRound(w);
+        for (QWidget* stop : stops) {
+            tabTo(w, stop);
+            QVERIFY(focusRing(w)->isVisible());
+            const QRect ring = focusRing(w)->geometry();
+            const QRect control(stop->mapTo(&f, QPoint(0, 0)), stop->size());
+            QVERIFY(ring.contains(control) && control.adjusted(-4, -4, 4, 4).contains(ring));
+            // Against whatever lies right around it, one of its two bands stands out 3:1.
+            const QImage shot = f.grab().toImage();
+            const QColor yellow = shot.pixelColor(ring.topLeft()), black = shot.pixelColor(ring.topLeft() + QPoint(2, 2));
+            for (QPoint outside : {ring.topLeft() + QPoint(ring.width() / 2, -1), ring.bottomLeft() + QPoint(ring.width() / 2, 1),
+                                   ring.topLeft() + QPoint(-1, ring.height() / 2), ring.topRight() + QPoint(1, ring.height() / 2)}) {
+                if (!shot.rect().contains(outside))
+                    continue;
+                const QColor around = shot.pixelColor(outside);
+                QVERIFY2(std::max(contrast(yellow, around), contrast(black, around)) >= 3.0,
+                         qPrintable(stop->objectName()));
+            }
+        }
+        // The pointer hides it: a press, or a move.
+        w.press(f.Label1);
+        QVERIFY(!focusRing(w)->isVisible());
+        key(w, Qt::Key_Tab);
+        QVERIFY(focusRing(w)->isVisible());
+        w.moveTo(f.Label1, {3, 3});
+        QVERIFY(!focusRing(w)->isVisible());
+    }
+
+    void aResetUnderAPointerAtRestKeepsTheRing()
+    {
+        Window w(1, 1);
+        Form14& f = *w.form;
+        w.moveTo(f.Label1);
+        key(w, Qt::Key_Tab);
+        QVERIFY(focusRing(w)->isVisible());
+        // The window system repeats the pointer's place when something appears under it.
+        QTest::mouseMove(w.handle(), w.centre(f.Label1));
+        QVERIFY(focusRing(w)->isVisible());
+    }
+
+    void screenReadersKnowEveryControl()
+    {
+        Window w(1, 1);
+        Form14& f = *w.form;
+        const std::pair<QWidget*, QString> buttons[] = {
+            {f.rec1, "Recomençar."}, {f.eva1, "Avaluar."}, {f.altre1, "Altre verb."}, {f.pica, "Minimitza"}, {f.Image1, "Tanca"}};
+        for (const auto& [button, caption] : buttons) {
+            QCOMPARE(role(button), QAccessible::PushButton);
+            QCOMPARE(name(button), caption);
+        }
+        QCOMPARE(name(f.MnuQuitter), QStringLiteral("Sortir."));
+        QCOMPARE(name(f.Label2), QStringLiteral("cantar"));
+        QCOMPARE(name(f.Label8), QStringLiteral("present d'indicatiu."));
+        QCOMPARE(role(f.Item[0]), QAccessible::ListItem);
+        QCOMPARE(name(f.Item[0]), f.Item[0]->text());
+        QCOMPARE(name(f.Item[42]), QStringLiteral("buit"));
+        QCOMPARE(role(f.Réponse[0]), QAccessible::ListItem);
+        QCOMPARE(name(f.Réponse[0]), QStringLiteral("1 persona singular: buit"));
+
+        QLabel* canto = w.itemShowing(QStringLiteral("canto"));
+        w.drag(canto, f.Réponse[0]);
+        QCOMPARE(name(f.Réponse[0]), QStringLiteral("1 persona singular: canto"));
+        QCOMPARE(name(canto), QStringLiteral("buit"));
+
+        // A reader presses a button as a click would; the score carries its text as its name.
+        auto* press = QAccessible::queryAccessibleInterface(f.eva1)->actionInterface();
+        QVERIFY(press);
+        press->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(w.score().isVisible());
+        QCOMPARE(name(&w.score()), QStringLiteral("Heu aconseguit: 1 / 6"));
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"

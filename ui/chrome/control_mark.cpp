@@ -1,0 +1,115 @@
+#include "control_mark.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace chrome {
+namespace {
+
+constexpr int kRingOutside = 3;  // pixels around the control
+const QColor kRingColour(255, 255, 0);
+
+}  // namespace
+
+ControlMark::ControlMark(QWidget* window, Style style) : QWidget(window), style_(style)
+{
+    setObjectName(style == Style::FocusRing ? QStringLiteral("focusRing") : QStringLiteral("pickedMark"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void ControlMark::markControl(QWidget* control)
+{
+    control_ = control;
+    if (!control) {
+        hide();
+        return;
+    }
+    QRect area(control->mapTo(window(), QPoint(0, 0)), control->size());
+    if (style_ == Style::FocusRing)
+        area.adjust(-kRingOutside, -kRingOutside, kRingOutside, kRingOutside);
+    setGeometry(area);
+    raise();
+    show();
+    update();
+}
+
+void ControlMark::paintEvent(QPaintEvent*)
+{
+    // Two bands, so that one of them stands out against whatever surrounds the control.
+    QPainter painter(this);
+    const QRect outer = rect();
+    const QColor outerColour = style_ == Style::FocusRing ? kRingColour : QColor(Qt::white);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::NoBrush);
+    QRegion band(outer);
+    band -= QRegion(outer.adjusted(2, 2, -2, -2));
+    painter.setClipRegion(band);
+    painter.fillRect(outer, outerColour);
+    band = QRegion(outer.adjusted(2, 2, -2, -2));
+    band -= QRegion(outer.adjusted(3, 3, -3, -3));
+    painter.setClipRegion(band);
+    painter.fillRect(outer, Qt::black);
+}
+
+FocusMarking::FocusMarking(QWidget* window)
+    : QObject(window), window_(window), ring_(new ControlMark(window, ControlMark::Style::FocusRing))
+{
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this] { refresh(); });
+}
+
+bool FocusMarking::inWindow(QObject* object) const
+{
+    return object->isWidgetType() && static_cast<QWidget*>(object)->window() == window_;
+}
+
+void FocusMarking::refresh()
+{
+    QWidget* focused = window_->focusWidget();
+    const bool stop = focused && focused != window_ && (focused->focusPolicy() & Qt::TabFocus)
+        && focused->isVisibleTo(window_);
+    ring_->markControl(keyboardInUse_ && stop ? focused : nullptr);
+}
+
+bool FocusMarking::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+        if (inWindow(watched) && !keyboardInUse_) {
+            keyboardInUse_ = true;
+            lastPointer_ = QCursor::pos();  // where the pointer rests from now on
+            refresh();
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (inWindow(watched) && keyboardInUse_) {
+            keyboardInUse_ = false;
+            refresh();
+        }
+        break;
+    case QEvent::MouseMove: {
+        if (!inWindow(watched))
+            break;
+        const QPointF pointer = static_cast<QMouseEvent*>(event)->globalPosition();
+        if (pointer == lastPointer_)
+            break;  // reported again where it rests
+        lastPointer_ = pointer;
+        if (keyboardInUse_) {
+            keyboardInUse_ = false;
+            refresh();
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+}  // namespace chrome

@@ -1,0 +1,139 @@
+#include "exercise_keys.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+
+#include "pick_and_place.h"
+#include "pool_grid.h"
+
+ExerciseKeys::ExerciseKeys(QWidget* window, const Form14Layout& controls, PickAndPlace& pickAndPlace,
+                           Commands commands)
+    : window_(window), controls_(controls), pickAndPlace_(pickAndPlace), commands_(std::move(commands))
+{
+}
+
+std::vector<QWidget*> ExerciseKeys::stops() const
+{
+    std::vector<QWidget*> stops;
+    for (int slot : pool_grid::readingOrder())
+        stops.push_back(controls_.Item[static_cast<std::size_t>(slot)]);
+    for (QLabel* target : controls_.Réponse)
+        if (target->isVisibleTo(window_))
+            stops.push_back(target);
+    for (QWidget* button : {controls_.rec1, controls_.eva1, controls_.altre1, controls_.Label7})
+        stops.push_back(button);
+    if (controls_.Picture2->isVisibleTo(window_)) {
+        stops.push_back(controls_.MnuObjectif);
+        stops.push_back(controls_.MnuQuitter);
+    }
+    return stops;
+}
+
+std::optional<engine::Slot> ExerciseKeys::slotOf(const QWidget* control) const
+{
+    for (std::size_t i = 0; i < controls_.Item.size(); ++i)
+        if (controls_.Item[i] == control)
+            return engine::Slot::pool(static_cast<int>(i));
+    for (std::size_t i = 0; i < controls_.Réponse.size(); ++i)
+        if (controls_.Réponse[i] == control)
+            return engine::Slot::target(static_cast<int>(i));
+    return std::nullopt;
+}
+
+void ExerciseKeys::focus(QWidget* control)
+{
+    startAgain_ = false;
+    control->setFocus(Qt::TabFocusReason);
+}
+
+void ExerciseKeys::moveFocus(bool forward)
+{
+    const std::vector<QWidget*> order = stops();
+    QWidget* current = window_->focusWidget();
+    const auto at = std::find(order.begin(), order.end(), current);
+    if (startAgain_ || !current) {
+        focus(forward ? order.front() : order.back());
+    } else if (at != order.end()) {
+        const auto n = static_cast<std::ptrdiff_t>(order.size());
+        const std::ptrdiff_t next = ((at - order.begin()) + (forward ? 1 : -1) + n) % n;
+        focus(order[static_cast<std::size_t>(next)]);
+    } else if (current == controls_.MnuObjectif || current == controls_.MnuQuitter) {
+        focus(controls_.Label7);  // the menu closed under the focus
+    } else if (current == controls_.Réponse[0]) {
+        focus(controls_.Réponse[1]);  // the first person's row went away
+    } else {
+        focus(order.front());
+    }
+}
+
+void ExerciseKeys::moveWithArrow(int key, engine::Slot from)
+{
+    if (from.kind == engine::Slot::Kind::Pool) {
+        pool_grid::Cell cell = pool_grid::cellOf(from.index);
+        switch (key) {
+        case Qt::Key_Up: cell.row = std::max(cell.row - 1, 0); break;
+        case Qt::Key_Down: cell.row = std::min(cell.row + 1, pool_grid::kRows - 1); break;
+        case Qt::Key_Left: cell.column = std::max(cell.column - 1, 0); break;
+        case Qt::Key_Right: cell.column = std::min(cell.column + 1, pool_grid::kColumns - 1); break;
+        }
+        focus(controls_.Item[static_cast<std::size_t>(pool_grid::slotAt(cell))]);
+        return;
+    }
+    const int step = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    for (int row = from.index + step; step != 0 && row >= 0 && row < engine::kTargets; row += step)
+        if (controls_.Réponse[static_cast<std::size_t>(row)]->isVisibleTo(window_)) {
+            focus(controls_.Réponse[static_cast<std::size_t>(row)]);
+            return;
+        }
+}
+
+void ExerciseKeys::activate(QWidget* control)
+{
+    if (const std::optional<engine::Slot> slot = slotOf(control)) {
+        pickAndPlace_.activate(*slot);
+        return;
+    }
+    const std::pair<QWidget*, const std::function<void()>*> buttons[] = {
+        {controls_.rec1, &commands_.restart},        {controls_.eva1, &commands_.score},
+        {controls_.altre1, &commands_.newExercise},  {controls_.Label7, &commands_.openMenu},
+        {controls_.MnuObjectif, &commands_.instructions}, {controls_.MnuQuitter, &commands_.quit}};
+    for (const auto& [button, command] : buttons)
+        if (button == control) {
+            pickAndPlace_.putDown();
+            (*command)();
+            return;
+        }
+}
+
+bool ExerciseKeys::keyPressed(const QKeyEvent& key)
+{
+    QWidget* focused = window_->focusWidget();
+    const bool onStop = focused && focused != window_ && (focused->focusPolicy() & Qt::TabFocus);
+    switch (key.key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (onStop)
+            activate(focused);
+        return onStop;
+    case Qt::Key_Escape:
+        if (pickAndPlace_.picked())
+            pickAndPlace_.putDown();
+        else if (controls_.Picture2->isVisibleTo(window_))
+            commands_.closeMenu();
+        return true;
+    case Qt::Key_F1:
+        commands_.instructions();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (const std::optional<engine::Slot> slot = onStop ? slotOf(focused) : std::nullopt)
+            moveWithArrow(key.key(), *slot);
+        return true;
+    default:
+        return false;
+    }
+}

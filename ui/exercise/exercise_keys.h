@@ -1,0 +1,56 @@
+// The exercise by the keyboard. Tab and Shift+Tab go round the pool labels in reading order, the
+// visible targets from the top, then "Recomençar.", "Avaluar.", "Altre verb." and "MENÚ.", and the
+// two menu entries while the menu is open. The arrows move within the pool grid and up and down
+// the targets. Space or Enter picks up or drops a form, or does what a button does; Escape puts a
+// form down, or else closes the menu; F1 shows the instructions.
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "exercise.h"
+#include "form14_layout.h"
+
+class QKeyEvent;
+class PickAndPlace;
+
+class ExerciseKeys {
+public:
+    struct Commands {
+        std::function<void()> restart;
+        std::function<void()> score;
+        std::function<void()> newExercise;
+        std::function<void()> openMenu;
+        std::function<void()> closeMenu;
+        std::function<void()> instructions;
+        std::function<void()> quit;
+    };
+
+    ExerciseKeys(QWidget* window, const Form14Layout& controls, PickAndPlace& pickAndPlace, Commands commands);
+
+    // After a new exercise the next Tab starts again at the pool's first label, and Shift+Tab at
+    // the last stop.
+    void startAgain() { startAgain_ = true; }
+
+    // Tab (forward) or Shift+Tab.
+    void moveFocus(bool forward);
+
+    // Whether the key did something here.
+    bool keyPressed(const QKeyEvent& key);
+
+private:
+    std::vector<QWidget*> stops() const;
+    std::optional<engine::Slot> slotOf(const QWidget* control) const;
+    void focus(QWidget* control);
+    void moveWithArrow(int key, engine::Slot from);
+    void activate(QWidget* control);
+
+    QWidget* window_;
+    const Form14Layout& controls_;
+    PickAndPlace& pickAndPlace_;
+    Commands commands_;
+    bool startAgain_ = true;
+};
