@@ -376,6 +376,9 @@ private slots:
             QCOMPARE(name(button), caption);
         }
         QCOMPARE(name(f.MnuQuitter), QStringLiteral("Sortir."));
+        QCOMPARE(role(f.MnuQuitter), QAccessible::PushButton);
+        QCOMPARE(role(f.MnuObjectif), QAccessible::PushButton);
+        QCOMPARE(role(f.Label7), QAccessible::ButtonMenu);
         QCOMPARE(name(f.Label2), QStringLiteral("cantar"));
         QCOMPARE(name(f.Label8), QStringLiteral("present d'indicatiu."));
         QCOMPARE(role(f.Item[0]), QAccessible::ListItem);

@@ -29,39 +29,38 @@ public:
     bool selected = false;
 };
 
+// The traits are looked up at every question: they go with the control, whose children are
+// deleted before its interface.
 class AccessibleControl : public QAccessibleWidget {
 public:
-    AccessibleControl(QWidget* control, const AccessibleTraits& traits)
-        : QAccessibleWidget(control, traits.role), traits_(traits)
-    {
-    }
+    AccessibleControl(QWidget* control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
 
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.selectable = traits_.selectable;
-        state.selected = traits_.selected;
+        if (const AccessibleTraits* traits = AccessibleTraits::of(widget())) {
+            state.selectable = traits->selectable;
+            state.selected = traits->selected;
+        }
         return state;
     }
 
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
-        if (traits_.press)
+        if (const AccessibleTraits* traits = AccessibleTraits::of(widget()); traits && traits->press)
             names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString& action) override
     {
-        if (action == pressAction() && traits_.press)
-            traits_.press();
+        const AccessibleTraits* traits = AccessibleTraits::of(widget());
+        if (action == pressAction() && traits && traits->press)
+            traits->press();
         else
             QAccessibleWidget::doAction(action);
     }
-
-private:
-    const AccessibleTraits& traits_;
 };
 
 QAccessibleInterface* ControlFactory(const QString&, QObject* object)
@@ -69,7 +68,7 @@ QAccessibleInterface* ControlFactory(const QString&, QObject* object)
     if (!object || !object->isWidgetType())
         return nullptr;
     if (const AccessibleTraits* traits = AccessibleTraits::of(object))
-        return new AccessibleControl(static_cast<QWidget*>(object), *traits);
+        return new AccessibleControl(static_cast<QWidget*>(object), traits->role);
     return nullptr;
 }
 
@@ -80,6 +79,12 @@ void MakeAccessible(QWidget* control, QAccessible::Role role, const QString& nam
     static const bool installed = (QAccessible::installFactory(ControlFactory), true);
     Q_UNUSED(installed);
     new AccessibleTraits(control, role, std::move(press));
+    // An interface Qt made for the control before it had these traits is made anew.
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(control);
+    if (interface && interface->role() != role) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(interface));
+        QAccessible::queryAccessibleInterface(control);
+    }
     control->setAccessibleName(name);
 }
 

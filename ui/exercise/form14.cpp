@@ -157,6 +157,7 @@ void Form14::wireKeyboardAndReaders()
                                                                   .closeMenu = [this] { closeMenu(); },
                                                                   .instructions = [this] { MnuObjectif_Click(); },
                                                                   .quit = [this] { MnuQuitter_Click(); }});
+    chrome::MakeAccessible(this, QAccessible::Window, windowTitle());
     for (QLabel* label : Item)
         chrome::MakeAccessible(label, QAccessible::ListItem, {});
     for (QLabel* label : Réponse)

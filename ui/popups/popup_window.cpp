@@ -1,5 +1,6 @@
 #include "popup_window.h"
 
+#include "accessible_control.h"
 #include "colours.h"
 #include "faces.h"
 #include "outline.h"
@@ -18,6 +19,7 @@ PopupWindow::PopupWindow(const QColor& background, QSize size)
 {
     chrome::MakeFrameless(this, false);
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
+    chrome::MakeAccessible(this, QAccessible::Window, {});
     setFixedSize(size);
     chrome::SetBackground(this, background);
     // The window's own default font, used by the controls that name none.
@@ -60,6 +62,7 @@ void PopupWindow::BuildCloseButton(QPoint at, const std::array<QPoint, 3>& store
     fmr1->setGeometry(QRect(at, QSize(66, 20)));
     fmr1->setPixmap(designFace_);
     ControlMouse::isolate(fmr1);
+    chrome::MakeAccessible(fmr1, QAccessible::PushButton, QStringLiteral("Sortir."), [this] { fmr1_Click(); });
 }
 
 QLabel* PopupWindow::AddLabel(const char* name, QRect geometry, const QColor& text,
