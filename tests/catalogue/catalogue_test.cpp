@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -417,6 +418,58 @@ TEST(Lookup, EveryVerbNumberFindsItsOwnParadigm)
     EXPECT_EQ(expectedFirst, kVerbCount + 1);
     for (int v = 1; v <= kVerbCount; ++v)
         EXPECT_EQ(paradigm(v).infinitive, infinitive(v)) << v;
+}
+
+TEST(FixedContent, TensePhrasesAndPersonCaptions)
+{
+    const std::vector<std::string_view> phrases = {
+        "present d'indicatiu.",           "present de subjuntiu.",          "present d'imperatiu.",
+        "pretèrit imperfet d'indicatiu.", "pretèrit imperfet de subjuntiu.", "pretèrit perfet d'indicatiu.",
+        "futur d'indicatiu.",             "present de condicional.",
+    };
+    for (int t = 1; t <= kTenseCount; ++t)
+        EXPECT_EQ(tensePhrase(t), phrases[static_cast<std::size_t>(t - 1)]);
+    const std::vector<std::string_view> captions = {"1 persona singular.", "2 persona singular.",
+                                                    "3 persona singular.", "1 persona plural.",
+                                                    "2 persona plural.",   "3 persona plural."};
+    for (int r = 0; r < kPersonCount; ++r)
+        EXPECT_EQ(personCaption(r), captions[static_cast<std::size_t>(r)]);
+}
+
+// A pool keeps its arrangement from one release to the next: a learner who has met a verb finds
+// its forms where they were. Each verb's 44 slots, joined by line feeds, hashed with FNV-1a.
+TEST(Pools, ArrangementIsFixedSlotBySlot)
+{
+    const std::uint64_t expected[kVerbCount] = {
+    0xe0638874a8ae8eb6ull, 0xbcf1ce9a6a1042afull, 0xdebf4bb5e61bff4full, 0xb27d01d478a92c99ull,
+    0xd8537de6c0ad49ecull, 0x7d3f45e84f2bb01eull, 0x4c1d19e8a1c09b7dull, 0x90cd6a6569feb149ull,
+    0xd6b891a143c5b023ull, 0xdf27fe49408035a4ull, 0x35fa00b68dda1935ull, 0xed65a7ac6df7a451ull,
+    0x4e43445da71a23a3ull, 0xd4775b4910fa412cull, 0xf1c9c540676ab8a8ull, 0x8f5baa184e0a75cbull,
+    0x9145c6b93084f620ull, 0x88f7cbb7aea1eb88ull, 0x0a2c6b470b15dc04ull, 0x4998d95561b624a7ull,
+    0x7e7e97b2719c6fa2ull, 0x05a7f69b63292f9bull, 0xa318aae441785c62ull, 0x0f7c8a7720acdfd5ull,
+    0x0e62db0b9fb34b18ull, 0xbb1832e9f15da183ull, 0x52b11f8bdedfb5b5ull, 0xc1c5f05ebbd2cc85ull,
+    0xa48a32f43f03a5a2ull, 0xe643850d1af388b1ull, 0xd592b04870037fecull, 0xd897144cc2f34679ull,
+    0x9ae17b5de7155935ull, 0x86f1150c38eafd19ull, 0x97ceab3b99cc1317ull, 0x5137f04a5949960eull,
+    0xe90fbb2add2a9ebbull, 0xf7efe77a69fc1a37ull, 0x23413b5c86a015a5ull, 0xb95754bad3f8da84ull,
+    0x0f89c03bc2f9559cull, 0xa047c7f54a60bd85ull, 0x324bdee10de50aedull, 0xa17a06d30f28a6c4ull,
+    0xdc47f26e39896c2dull, 0x99e68b4bba46919full, 0xb6098834d7e8c0c1ull, 0xc78d9bce454e5891ull,
+    0x12595352283ac9bdull, 0x7566307a09f9a12full, 0xe207a57a54d233b5ull, 0x5b0e669417aa24d0ull,
+    0x5cb1e2719db015a7ull, 0x26ded86d485a7532ull, 0x0c4e3b59c430a9e3ull, 0x9ef8e7447b482281ull,
+    0x652b398e4a112b4cull, 0x8bd4227f3323c6f4ull, 0x116820daa508ac06ull, 0x933dfb9b2fcdfe9cull,
+    0xea0cd6260cb03a2bull, 0xf464d8c39e710d2bull,
+    };
+    for (int v = 1; v <= kVerbCount; ++v) {
+        std::uint64_t hash = 0xcbf29ce484222325ull;
+        bool first = true;
+        for (std::string_view slot : paradigm(v).pool) {
+            for (char c : (first ? std::string(slot) : "\n" + std::string(slot))) {
+                hash ^= static_cast<unsigned char>(c);
+                hash *= 0x100000001b3ull;
+            }
+            first = false;
+        }
+        EXPECT_EQ(hash, expected[v - 1]) << infinitive(v) << ": a pool slot changed or moved";
+    }
 }
 
 // The longest stretch of consecutive pool slots whose forms all belong to one tense row.

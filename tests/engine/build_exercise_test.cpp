@@ -65,6 +65,7 @@ TEST(BuildExercise, DrawsTenseFirstThenVerbAfterReseeding)
     EXPECT_EQ(exercise.state().CurrentTense, 8);
     EXPECT_EQ(exercise.state().CurrentVerb, 1);
     EXPECT_EQ(source.reseeds, 2);
+    EXPECT_EQ(source.calls, "rddrdd");  // each exercise reseeds before it draws
 }
 
 TEST(BuildExercise, ClockSeededSourceStaysInRangeAndVaries)

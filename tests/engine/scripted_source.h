@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <string>
 
 #include "random_source.h"
 
@@ -13,9 +14,14 @@ public:
         draws.push_back((tense - 1 + 0.5) / 8.0);
         draws.push_back((verb - 1 + 0.5) / 62.0);
     }
-    void reseedFromClock() override { ++reseeds; }
+    void reseedFromClock() override
+    {
+        ++reseeds;
+        calls += 'r';
+    }
     double next() override
     {
+        calls += 'd';
         const double r = draws.front();
         draws.pop_front();
         return r;
@@ -23,6 +29,7 @@ public:
 
     std::deque<double> draws;
     int reseeds = 0;
+    std::string calls;  // 'r' for a reseed, 'd' for a draw, in order
 };
 
 inline engine::Exercise buildExercise(int verb, int tense)

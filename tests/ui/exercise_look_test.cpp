@@ -130,6 +130,8 @@ private slots:
         QCOMPARE(textColour(f.Label2), QColor(Qt::white));
         QCOMPARE(textColour(f.Label8), QColor(Qt::white));
         QCOMPARE(textColour(f.Label5), QColor(Qt::black));
+        QCOMPARE(textColour(f.Label1), QColor(Qt::black));
+        QCOMPARE(windowColour(f.Label1), QColor(192, 0, 0));
         QCOMPARE(textColour(f.Label3[0]), QColor(162, 181, 163));
         QVERIFY(!f.Label3[0]->autoFillBackground());
         QCOMPARE(windowColour(f.Réponse[0]), QColor(113, 149, 155));
@@ -140,6 +142,13 @@ private slots:
         QCOMPARE(f.Item[0]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QCOMPARE(f.Label5->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
         QCOMPARE(f.Frame1->caption(), QStringLiteral("Propostes de resposta."));
+        // The frame's caption is written in the targets' blue on the black frame.
+        const QImage frame = f.Frame1->grab(QRect(0, 0, 200, 16)).toImage();
+        int captionInk = 0;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                captionInk += frame.pixelColor(x, y) == QColor(113, 149, 155);
+        QVERIFY(captionInk > 50);
         QCOMPARE(f.Label7->text(), QStringLiteral("MENÚ."));
         QCOMPARE(f.MnuObjectif->text(), QStringLiteral("Objectiu."));
         QCOMPARE(f.MnuQuitter->text(), QStringLiteral("&Sortir."));

@@ -122,6 +122,25 @@ private slots:
         QCOMPARE(w.targets(), QStringList(6, QString()));
     }
 
+    // The drag lasts until the last held button is released.
+    void aDragWithTwoButtonsHeldEndsWithTheLastRelease()
+    {
+        Window w(1, 1);
+        QWidget* drawn = w.form->findChild<QWidget*>(QStringLiteral("dragOutline"));
+        const QString form = w.form->Item[0]->text();
+        w.press(w.form->Item[0]);
+        QTest::mousePress(w.handle(), Qt::RightButton, {}, w.centre(w.form->Item[0]));
+        w.moveTo(w.form->Réponse[2]);
+        w.release(w.form->Réponse[2], Qt::RightButton);
+        QVERIFY(drawn->isVisible());
+        QCOMPARE(w.form->Réponse[2]->text(), QString());
+        w.moveTo(w.form->Réponse[3]);
+        w.release(w.form->Réponse[3], Qt::LeftButton);
+        QVERIFY(!drawn->isVisible());
+        QCOMPARE(w.form->Réponse[3]->text(), form);
+        QCOMPARE(w.form->Item[0]->text(), QString());
+    }
+
     void hiddenTargetReceivesNoDrop()
     {
         Window w(1, 3);
@@ -156,6 +175,13 @@ private slots:
         w.drag(w.form->Réponse[1], w.form->Item[0]);
         QVERIFY(isUnloaded(w.score(), w.score().Label2));
         QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
+
+        // A pool label dropped onto itself is a drop onto the pool as well.
+        w.click(w.form->eva1);
+        w.openInstructions();
+        w.drag(w.form->Item[0], w.form->Item[0]);  // out from under the pop-ups
+        QVERIFY(isUnloaded(w.score(), w.score().Label2));
+        QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
     }
 
     // ---- scoring and restarting ----
@@ -182,6 +208,16 @@ private slots:
         w.click(w.form->eva1);
         QVERIFY(popup.isVisible());
         QCOMPARE(popup.pos(), moved);
+    }
+
+    void scoringLeavesTheInstructionsOpen()
+    {
+        Window w(1, 1);
+        w.openInstructions();
+        w.click(w.form->eva1);
+        QVERIFY(w.score().isVisible());
+        QVERIFY(w.presentation().isVisible());
+        QCOMPARE(w.presentation().Label2->text().size(), 271);
     }
 
     void imperativeScoresOutOfFive()

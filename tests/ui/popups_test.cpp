@@ -166,6 +166,14 @@ private slots:
         }
         QCOMPARE(score.size(), QSize(227, 127));
         QCOMPARE(presentation.size(), QSize(392, 259));
+        for (PopupWindow* window : std::initializer_list<PopupWindow*>{&score, &presentation}) {
+            QCOMPARE(window->Label6->parentWidget(), window->Picture5);
+            QCOMPARE(window->Label6->pos(), QPoint(16, 0));
+            QCOMPARE(window->Label6->text(), QStringLiteral("la conjugació dels verbs."));
+            QCOMPARE(window->Picture5->palette().color(QPalette::Window), QColor(57, 149, 179));
+        }
+        QCOMPARE(score.palette().color(QPalette::Window), QColor(0, 128, 0));
+        QCOMPARE(presentation.palette().color(QPalette::Window), QColor(255, 255, 192));
 
         score.Show();
         presentation.Show();
@@ -250,10 +258,20 @@ private slots:
         QVERIFY(IsCentred(&score) && ShowsFace(score.fmr1, kBlue));
 
         // Shown again while open, and after "Sortir.": where it was, text and face kept (no Load,
-        // which would put the slate-blue face back).
+        // which would put the slate-blue face back). Shown again while open, it comes to the front.
         score.move(score.pos() + QPoint(-50, 30));
         const QPoint moved = score.pos();
+        struct RaiseCounter : QObject {
+            int raises = 0;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                raises += event->type() == QEvent::ZOrderChange;
+                return false;
+            }
+        } counter;
+        score.installEventFilter(&counter);
         score.Show();
+        QCOMPARE(counter.raises, 1);
         QCOMPARE(score.pos(), moved);
         ClickOn(&score, score.fmr1);
         QVERIFY(!score.isVisible());
