@@ -30,17 +30,6 @@ std::vector<QWidget*> ExerciseKeys::stops() const
     return stops;
 }
 
-std::optional<engine::Slot> ExerciseKeys::slotOf(const QWidget* control) const
-{
-    for (std::size_t i = 0; i < controls_.Item.size(); ++i)
-        if (controls_.Item[i] == control)
-            return engine::Slot::pool(static_cast<int>(i));
-    for (std::size_t i = 0; i < controls_.Réponse.size(); ++i)
-        if (controls_.Réponse[i] == control)
-            return engine::Slot::target(static_cast<int>(i));
-    return std::nullopt;
-}
-
 void ExerciseKeys::focus(QWidget* control)
 {
     startAgain_ = false;
@@ -90,7 +79,7 @@ void ExerciseKeys::moveWithArrow(int key, engine::Slot from)
 
 void ExerciseKeys::activate(QWidget* control)
 {
-    if (const std::optional<engine::Slot> slot = slotOf(control)) {
+    if (const std::optional<engine::Slot> slot = controls_.slotOf(control)) {
         pickAndPlace_.activate(*slot);
         return;
     }
@@ -130,7 +119,7 @@ bool ExerciseKeys::keyPressed(const QKeyEvent& key)
     case Qt::Key_Down:
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (const std::optional<engine::Slot> slot = onStop ? slotOf(focused) : std::nullopt)
+        if (const std::optional<engine::Slot> slot = onStop ? controls_.slotOf(focused) : std::nullopt)
             moveWithArrow(key.key(), *slot);
         return true;
     default:

@@ -43,7 +43,6 @@ public:
 
 private:
     std::vector<QWidget*> stops() const;
-    std::optional<engine::Slot> slotOf(const QWidget* control) const;
     void focus(QWidget* control);
     void moveWithArrow(int key, engine::Slot from);
     void activate(QWidget* control);

@@ -259,9 +259,7 @@ void Form14::showBoard()
 
 void Form14::showCaption(engine::Slot slot)
 {
-    QLabel* label = slot.kind == engine::Slot::Kind::Pool ? Item[static_cast<std::size_t>(slot.index)]
-                                                          : Réponse[static_cast<std::size_t>(slot.index)];
-    label->setText(toQString(exercise_.caption(slot)));
+    label(slot)->setText(toQString(exercise_.caption(slot)));
     tellReaders(slot);
 }
 

@@ -160,3 +160,20 @@ void Form14Layout::build(QWidget* window)
     MnuQuitter->setBuddy(MnuQuitter);
     Picture2->hide();
 }
+
+QLabel* Form14Layout::label(engine::Slot slot) const
+{
+    return slot.kind == engine::Slot::Kind::Pool ? Item[static_cast<std::size_t>(slot.index)]
+                                                 : Réponse[static_cast<std::size_t>(slot.index)];
+}
+
+std::optional<engine::Slot> Form14Layout::slotOf(const QObject* control) const
+{
+    for (std::size_t i = 0; i < Item.size(); ++i)
+        if (Item[i] == control)
+            return engine::Slot::pool(static_cast<int>(i));
+    for (std::size_t i = 0; i < Réponse.size(); ++i)
+        if (Réponse[i] == control)
+            return engine::Slot::target(static_cast<int>(i));
+    return std::nullopt;
+}

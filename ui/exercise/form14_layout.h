@@ -7,9 +7,10 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
+#include "exercise.h"
 #include "frame_box.h"
-#include "module1.h"
 
 namespace look {
 
@@ -26,6 +27,10 @@ inline const QColor kPanelOrange(242, 180, 102);
 struct Form14Layout {
     // Creates every control of the window, children of `window`.
     void build(QWidget* window);
+
+    // The label of a pool slot or person target, and the slot or target a control is, if any.
+    QLabel* label(engine::Slot slot) const;
+    std::optional<engine::Slot> slotOf(const QObject* control) const;
 
     QWidget* Picture1 = nullptr;  // the title strip
     QLabel* Label6 = nullptr;     // the title

@@ -25,27 +25,10 @@ LabelDrag::LabelDrag(QWidget* window, const Form14Layout& controls, Handlers han
     }
 }
 
-QLabel* LabelDrag::label(engine::Slot slot) const
-{
-    return slot.kind == engine::Slot::Kind::Pool ? controls_.Item[static_cast<std::size_t>(slot.index)]
-                                                 : controls_.Réponse[static_cast<std::size_t>(slot.index)];
-}
-
-std::optional<engine::Slot> LabelDrag::slotOf(const QObject* control) const
-{
-    for (std::size_t i = 0; i < controls_.Item.size(); ++i)
-        if (controls_.Item[i] == control)
-            return engine::Slot::pool(static_cast<int>(i));
-    for (std::size_t i = 0; i < controls_.Réponse.size(); ++i)
-        if (controls_.Réponse[i] == control)
-            return engine::Slot::target(static_cast<int>(i));
-    return std::nullopt;
-}
-
 void LabelDrag::begin(engine::Slot source, QPoint pressPos)
 {
     Q_ASSERT(pressed_);
-    QLabel* control = label(source);
+    QLabel* control = controls_.label(source);
     source_ = source;
     grabOffset_ = pressPos;
     outline_->setGeometry(QRect(control->mapTo(window_, QPoint(0, 0)), control->size()));
@@ -77,7 +60,7 @@ std::optional<engine::Slot> LabelDrag::labelAt(QPoint inWindow, QPoint global) c
     if (QWidget* over = QApplication::topLevelAt(global); over && over != window_)
         return std::nullopt;
     // A hidden target is never the child under the pointer.
-    return slotOf(window_->childAt(inWindow));
+    return controls_.slotOf(window_->childAt(inWindow));
 }
 
 bool LabelDrag::eventFilter(QObject* watched, QEvent* event)
@@ -86,7 +69,7 @@ bool LabelDrag::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove
         && type != QEvent::MouseButtonRelease)
         return false;
-    const std::optional<engine::Slot> slot = slotOf(watched);
+    const std::optional<engine::Slot> slot = controls_.slotOf(watched);
     if (!slot)
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);

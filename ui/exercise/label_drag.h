@@ -39,8 +39,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* label(engine::Slot slot) const;
-    std::optional<engine::Slot> slotOf(const QObject* control) const;
     std::optional<engine::Slot> labelAt(QPoint inWindow, QPoint global) const;
     void release(QPoint inWindow, QPoint global);
 

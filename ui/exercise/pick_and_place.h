@@ -34,9 +34,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* label(engine::Slot slot) const;
-    bool isLabel(const QObject* object) const;
-
     QWidget* window_;
     const Form14Layout& controls_;
     const engine::Exercise& exercise_;
