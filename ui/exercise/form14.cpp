@@ -6,12 +6,10 @@
 #include "accessible_control.h"
 #include "capture.h"
 #include "colours.h"
-#include "control_mark.h"
-#include "exercise_keys.h"
+#include "exercise_access.h"
 #include "label_drag.h"
 #include "layout_font.h"
 #include "outline.h"
-#include "pick_and_place.h"
 #include "window_frame.h"
 
 namespace {
@@ -75,7 +73,18 @@ Form14::Form14(std::unique_ptr<engine::UniformSource> source)
 
     build(this);
     wireHandlers();
-    wireKeyboardAndReaders();
+    access_ = std::make_unique<ExerciseAccess>(
+        this, *this, exercise_,
+        ExerciseAccess::Commands{.restart = [this] { rec1_Click(); },
+                                 .score = [this] { eva1_Click(); },
+                                 .newExercise = [this] { altre1_Click(); },
+                                 .openMenu = [this] { Label7_Click(); },
+                                 .closeMenu = [this] { closeMenu(); },
+                                 .instructions = [this] { MnuObjectif_Click(); },
+                                 .quit = [this] { MnuQuitter_Click(); },
+                                 .minimise = [this] { pica_Click(); },
+                                 .close = [this] { Image1_Click(); },
+                                 .drop = [this](engine::Slot target, engine::Slot source) { dropOn(target, source); }});
     chrome::CentreOnScreen(this);
     Form_Load();
 }
@@ -123,18 +132,8 @@ void Form14::wireHandlers()
                                },
                            .itemMouseMove = [this](int index, const MouseArgs& a) { Item_MouseMove(index, a); },
                            .dragDrop = [this](engine::Slot target, engine::Slot source) { dropOn(target, source); },
-                           // A left click on a label picks up its form or puts the picked one
-                           // there; any other click or drag puts it down.
-                           .clicked =
-                               [this](engine::Slot slot, Qt::MouseButton pressed) {
-                                   if (pressed == Qt::LeftButton)
-                                       pickAndPlace_->activate(slot);
-                                   else
-                                       pickAndPlace_->putDown();
-                               },
-                           .releasedElsewhere = [this] { pickAndPlace_->putDown(); }});
-    pickAndPlace_ = new PickAndPlace(this, *this, exercise_,
-                                     [this](engine::Slot target, engine::Slot source) { dropOn(target, source); });
+                           .clicked = [this](engine::Slot slot, Qt::MouseButton pressed) { access_->clicked(slot, pressed); },
+                           .releasedElsewhere = [this] { access_->releasedElsewhere(); }});
 }
 
 void Form14::dropOn(engine::Slot target, engine::Slot source)
@@ -143,59 +142,6 @@ void Form14::dropOn(engine::Slot target, engine::Slot source)
         Item_DragDrop(target.index, source);
     else
         Réponse_DragDrop(target.index, source);
-}
-
-// Every control a learner acts on takes the keyboard focus, in the order the keys go round, and
-// tells screen readers what it is. None takes it from a click, so the pointer sees no difference.
-void Form14::wireKeyboardAndReaders()
-{
-    keys_ = std::make_unique<ExerciseKeys>(this, *this, *pickAndPlace_,
-                                           ExerciseKeys::Commands{.restart = [this] { rec1_Click(); },
-                                                                  .score = [this] { eva1_Click(); },
-                                                                  .newExercise = [this] { altre1_Click(); },
-                                                                  .openMenu = [this] { Label7_Click(); },
-                                                                  .closeMenu = [this] { closeMenu(); },
-                                                                  .instructions = [this] { MnuObjectif_Click(); },
-                                                                  .quit = [this] { MnuQuitter_Click(); }});
-    chrome::MakeAccessible(this, QAccessible::Window, windowTitle());
-    for (QLabel* label : Item)
-        chrome::MakeAccessible(label, QAccessible::ListItem, {});
-    for (QLabel* label : Réponse)
-        chrome::MakeAccessible(label, QAccessible::ListItem, {});
-    chrome::MakeAccessible(Frame1, QAccessible::List, Frame1->caption());
-    chrome::MakeAccessible(rec1, QAccessible::PushButton, QStringLiteral("Recomençar."), [this] { rec1_Click(); });
-    chrome::MakeAccessible(eva1, QAccessible::PushButton, QStringLiteral("Avaluar."), [this] { eva1_Click(); });
-    chrome::MakeAccessible(altre1, QAccessible::PushButton, QStringLiteral("Altre verb."), [this] { altre1_Click(); });
-    chrome::MakeAccessible(pica, QAccessible::PushButton, QStringLiteral("Minimitza"), [this] { pica_Click(); });
-    chrome::MakeAccessible(Image1, QAccessible::PushButton, QStringLiteral("Tanca"), [this] { Image1_Click(); });
-    chrome::MakeAccessible(Label7, QAccessible::ButtonMenu, Label7->text(), [this] { Label7_Click(); });
-    chrome::MakeAccessible(MnuObjectif, QAccessible::PushButton, MnuObjectif->text(), [this] { MnuObjectif_Click(); });
-    chrome::MakeAccessible(MnuQuitter, QAccessible::PushButton, QStringLiteral("Sortir."), [this] { MnuQuitter_Click(); });
-
-    for (QWidget* stop : std::initializer_list<QWidget*>{rec1, eva1, altre1, Label7, MnuObjectif, MnuQuitter})
-        stop->setFocusPolicy(Qt::TabFocus);
-    for (QLabel* label : Item)
-        label->setFocusPolicy(Qt::TabFocus);
-    for (QLabel* label : Réponse)
-        label->setFocusPolicy(Qt::TabFocus);
-    // The window holds the focus itself until the first Tab, so that no control is chosen for it.
-    setFocus(Qt::OtherFocusReason);
-    focusMarking_ = new chrome::FocusMarking(this);
-}
-
-void Form14::tellReaders(engine::Slot slot)
-{
-    const std::string& caption = exercise_.caption(slot);
-    const QString holds = caption.empty() ? QStringLiteral("buit") : toQString(caption);
-    if (slot.kind == engine::Slot::Kind::Pool) {
-        chrome::SetAccessibleName(Item[static_cast<std::size_t>(slot.index)], holds);
-        return;
-    }
-    // "1 persona singular: cantava"
-    QString person = Label3[static_cast<std::size_t>(slot.index)]->text();
-    if (person.endsWith(QLatin1Char('.')))
-        person.chop(1);
-    chrome::SetAccessibleName(Réponse[static_cast<std::size_t>(slot.index)], person + QStringLiteral(": ") + holds);
 }
 
 void Form14::wireImageButton(ImageButton& button, std::function<void()> click, std::function<void()> afterHover)
@@ -221,8 +167,7 @@ void Form14::altre1_Click()
     chrome::ApplyRoundedRegion(this);
     exercise_.build(*source_);
     showBoard();
-    if (keys_)
-        keys_->startAgain();
+    access_->boardShown(/*newExercise=*/true);
 }
 
 void Form14::showBoard()
@@ -244,23 +189,12 @@ void Form14::showBoard()
     Label5->setText(toQString(board.instruction));
     Label2->setText(toQString(board.infinitive));
     Label8->setText(toQString(board.tensePhrase));
-
-    if (pickAndPlace_)
-        pickAndPlace_->putDown();
-    for (int i = 0; i < engine::kPoolSlots; ++i)
-        tellReaders(engine::Slot::pool(i));
-    for (int i = 0; i < engine::kTargets; ++i)
-        tellReaders(engine::Slot::target(i));
-    setAccessibleDescription(Label5->text().trimmed() + QLatin1Char(' ') + Label2->text() + QLatin1Char(' ')
-                             + Label1->text() + QLatin1Char(' ') + Label8->text());
-    if (focusMarking_)
-        focusMarking_->refresh();
 }
 
 void Form14::showCaption(engine::Slot slot)
 {
     label(slot)->setText(toQString(exercise_.caption(slot)));
-    tellReaders(slot);
+    access_->captionChanged(slot);
 }
 
 // ---- Scoring and restarting ----
@@ -278,6 +212,7 @@ void Form14::rec1_Click()
     recButton_.show(Normal);
     exercise_.restart();
     showBoard();
+    access_->boardShown(/*newExercise=*/false);
 }
 
 void Form14::unloadPopups()
@@ -321,13 +256,13 @@ void Form14::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(MouseArgsOf(*ev
 
 void Form14::keyPressEvent(QKeyEvent* event)
 {
-    if (!keys_->keyPressed(*event))
+    if (!access_->keyPressed(*event))
         QWidget::keyPressEvent(event);
 }
 
 bool Form14::focusNextPrevChild(bool next)
 {
-    keys_->moveFocus(next);
+    access_->moveFocus(next);
     return true;
 }
 

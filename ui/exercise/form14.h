@@ -13,12 +13,8 @@
 #include "form15.h"
 #include "form17.h"
 
-class ExerciseKeys;
+class ExerciseAccess;
 class LabelDrag;
-class PickAndPlace;
-namespace chrome {
-class FocusMarking;
-}
 
 class Form14 : public QWidget, public Form14Layout {
 public:
@@ -58,10 +54,9 @@ protected:
 
 private:
     void wireHandlers();
-    void wireKeyboardAndReaders();
     void dropOn(engine::Slot target, engine::Slot source);
     void closeMenu();
-    void tellReaders(engine::Slot slot);
+
     void wireImageButton(ImageButton& button, std::function<void()> click,
                          std::function<void()> afterHover = {});
     void showBoard();
@@ -76,9 +71,7 @@ private:
     engine::Exercise exercise_;
     ControlMouse controlEvents_;
     LabelDrag* drag_ = nullptr;
-    PickAndPlace* pickAndPlace_ = nullptr;
-    std::unique_ptr<ExerciseKeys> keys_;
-    chrome::FocusMarking* focusMarking_ = nullptr;
+    std::unique_ptr<ExerciseAccess> access_;
     ImageButton evaButton_, recButton_, altreButton_, imgButton_, picButton_;
     Form15 form15_;
     Form17 form17_;
