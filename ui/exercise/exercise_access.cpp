@@ -15,18 +15,11 @@ QString toQString(std::string_view text)
 }  // namespace
 
 ExerciseAccess::ExerciseAccess(QWidget* window, const Form14Layout& controls, const engine::Exercise& exercise,
-                               Commands commands)
+                               ExerciseCommands commands)
     : window_(window), controls_(controls), exercise_(exercise), commands_(std::move(commands))
 {
     pickAndPlace_ = new PickAndPlace(window, controls, exercise, commands_.drop);
-    keys_ = std::make_unique<ExerciseKeys>(window, controls, *pickAndPlace_,
-                                           ExerciseKeys::Commands{.restart = commands_.restart,
-                                                                  .score = commands_.score,
-                                                                  .newExercise = commands_.newExercise,
-                                                                  .openMenu = commands_.openMenu,
-                                                                  .closeMenu = commands_.closeMenu,
-                                                                  .instructions = commands_.instructions,
-                                                                  .quit = commands_.quit});
+    keys_ = std::make_unique<ExerciseKeys>(window, controls, *pickAndPlace_, commands_);
     makeAccessible();
 
     // Every control a learner acts on takes the keyboard focus; none takes it from a click.

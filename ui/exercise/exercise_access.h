@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "exercise.h"
+#include "exercise_commands.h"
 #include "form14_layout.h"
 
 class ExerciseKeys;
@@ -20,22 +21,8 @@ class FocusMarking;
 
 class ExerciseAccess {
 public:
-    // What the window's buttons do; the keys and screen readers do the same.
-    struct Commands {
-        std::function<void()> restart;
-        std::function<void()> score;
-        std::function<void()> newExercise;
-        std::function<void()> openMenu;
-        std::function<void()> closeMenu;
-        std::function<void()> instructions;
-        std::function<void()> quit;
-        std::function<void()> minimise;
-        std::function<void()> close;
-        std::function<void(engine::Slot target, engine::Slot source)> drop;
-    };
-
     ExerciseAccess(QWidget* window, const Form14Layout& controls, const engine::Exercise& exercise,
-                   Commands commands);
+                   ExerciseCommands commands);
     ~ExerciseAccess();
 
     // A new exercise, or the same one started again, is shown.
@@ -57,7 +44,7 @@ private:
     QWidget* window_;
     const Form14Layout& controls_;
     const engine::Exercise& exercise_;
-    Commands commands_;
+    ExerciseCommands commands_;
     PickAndPlace* pickAndPlace_ = nullptr;
     std::unique_ptr<ExerciseKeys> keys_;
     chrome::FocusMarking* focusMarking_ = nullptr;

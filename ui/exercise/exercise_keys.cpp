@@ -8,8 +8,8 @@
 #include "pool_grid.h"
 
 ExerciseKeys::ExerciseKeys(QWidget* window, const Form14Layout& controls, PickAndPlace& pickAndPlace,
-                           Commands commands)
-    : window_(window), controls_(controls), pickAndPlace_(pickAndPlace), commands_(std::move(commands))
+                           const ExerciseCommands& commands)
+    : window_(window), controls_(controls), pickAndPlace_(pickAndPlace), commands_(commands)
 {
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "exercise.h"
+#include "exercise_commands.h"
 #include "form14_layout.h"
 
 class QKeyEvent;
@@ -19,17 +20,7 @@ class PickAndPlace;
 
 class ExerciseKeys {
 public:
-    struct Commands {
-        std::function<void()> restart;
-        std::function<void()> score;
-        std::function<void()> newExercise;
-        std::function<void()> openMenu;
-        std::function<void()> closeMenu;
-        std::function<void()> instructions;
-        std::function<void()> quit;
-    };
-
-    ExerciseKeys(QWidget* window, const Form14Layout& controls, PickAndPlace& pickAndPlace, Commands commands);
+    ExerciseKeys(QWidget* window, const Form14Layout& controls, PickAndPlace& pickAndPlace, const ExerciseCommands& commands);
 
     // After a new exercise the next Tab starts again at the pool's first label, and Shift+Tab at
     // the last stop.
@@ -50,6 +41,6 @@ private:
     QWidget* window_;
     const Form14Layout& controls_;
     PickAndPlace& pickAndPlace_;
-    Commands commands_;
+    const ExerciseCommands& commands_;
     bool startAgain_ = true;
 };

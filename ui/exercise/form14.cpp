@@ -75,7 +75,7 @@ Form14::Form14(std::unique_ptr<engine::UniformSource> source)
     wireHandlers();
     access_ = std::make_unique<ExerciseAccess>(
         this, *this, exercise_,
-        ExerciseAccess::Commands{.restart = [this] { rec1_Click(); },
+        ExerciseCommands{.restart = [this] { rec1_Click(); },
                                  .score = [this] { eva1_Click(); },
                                  .newExercise = [this] { altre1_Click(); },
                                  .openMenu = [this] { Label7_Click(); },
