@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 
-build_dir=${SANITIZE_BUILD_DIR:-build-sanitize}
+build_dir=build-sanitize
 # Assertions stay on (no NDEBUG): the engine's checks of its arguments take part. -O1 keeps the
 # soaks quick and the stacks readable.
 cmake -S . -B "$build_dir" -DCONJUGACIO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" >/dev/null

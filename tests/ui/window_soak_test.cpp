@@ -84,10 +84,10 @@ private slots:
         seed_ = soak::seed();
         random_.seed(seed_);
         const long long events = soak::length("CONJUGACIO_WINDOW_SOAK_EVENTS", 3000);
-        openWindow();
+        QVERIFY2(openWindow(), qPrintable(failure(QStringLiteral("the window did not come up"))));
         while (sent_ < events) {
             act();
-            settle();
+            QVERIFY2(settle(), qPrintable(failure(QStringLiteral("the window did not come back"))));
             const QString broken = brokenRule();
             QVERIFY2(broken.isEmpty(), qPrintable(failure(broken)));
         }
@@ -100,31 +100,35 @@ private slots:
     void cleanupTestCase() { form_.reset(); }
 
 private:
-    void openWindow()
+    // Opens a new exercise window and says whether it is on the screen.
+    bool openWindow()
     {
         form_.reset();
         auto source = std::make_unique<soak::SeededSource>(random_());
         source_ = source.get();
         form_ = std::make_unique<Form14>(std::move(source));
         form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
         seenReseeds_ = -1;
         ++windows_;
+        return QTest::qWaitForWindowExposed(form_.get());
     }
 
-    // A closed window is replaced; a minimised one is brought back from the task bar.
-    void settle()
+    // A closed window is replaced; a minimised one is brought back from the task bar. Says whether
+    // the window is then on the screen.
+    bool settle()
     {
         if (!form_->isVisible()) {
             log(QStringLiteral("the window closed; a new one opens"));
-            openWindow();
-        } else if (form_->windowState() & Qt::WindowMinimized) {
+            return openWindow();
+        }
+        if (form_->windowState() & Qt::WindowMinimized) {
             log(QStringLiteral("the window was minimised; the task bar restores it"));
             form_->windowHandle()->showNormal();
             QCoreApplication::processEvents();
-            QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
             ++restores_;
+            return QTest::qWaitForWindowExposed(form_.get());
         }
+        return true;
     }
 
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
