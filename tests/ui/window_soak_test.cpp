@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <cstdio>
 #include <deque>
 #include <memory>
 
@@ -89,6 +90,8 @@ private slots:
             act();
             QVERIFY2(settle(), qPrintable(failure(QStringLiteral("the window did not come back"))));
             const QString broken = brokenRule();
+            if (!broken.isEmpty())
+                std::fprintf(stderr, "%s\n", qPrintable(failure(broken)));  // Qt Test shortens long messages
             QVERIFY2(broken.isEmpty(), qPrintable(failure(broken)));
         }
         releaseAll();
@@ -113,18 +116,23 @@ private:
         return QTest::qWaitForWindowExposed(form_.get());
     }
 
-    // A closed window is replaced; a minimised one is brought back from the task bar. Says whether
-    // the window is then on the screen.
+    // A closed window is replaced; a minimised one is brought back from the task bar. Either way the
+    // learner lets go of any button still held away from the window first. Says whether the window
+    // is then on the screen.
     bool settle()
     {
         if (!form_->isVisible()) {
+            releaseAll();
             log(QStringLiteral("the window closed; a new one opens"));
             return openWindow();
         }
         if (form_->windowState() & Qt::WindowMinimized) {
+            releaseAll();
             log(QStringLiteral("the window was minimised; the task bar restores it"));
             form_->windowHandle()->showNormal();
-            QCoreApplication::processEvents();
+            // What the restore sets going runs before the learner's next move, as in a running
+            // event loop.
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1000);
             ++restores_;
             return QTest::qWaitForWindowExposed(form_.get());
         }
@@ -283,11 +291,15 @@ private:
         }
     }
 
+    // Releases every button held, outside the exercise window.
     void releaseAll()
     {
         for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-            if (pointer_.held().testFlag(b))
-                pointer_.release(form_->windowHandle(), b, {}, {1, 1});
+            if (pointer_.held().testFlag(b)) {
+                log(QStringLiteral("release %1 outside").arg(buttonName(b)));
+                pointer_.release(form_->windowHandle(), b, {}, {-20, -20});
+                ++sent_;
+            }
     }
 
     static QString buttonName(Qt::MouseButton button)
@@ -345,6 +357,9 @@ private:
                 return QStringLiteral("hidden target %1 holds \"%2\"").arg(i).arg(target->text());
         }
 
+        if (pointer_.held() == Qt::NoButton && control(form_.get(), QStringLiteral("dragOutline"))->isVisible())
+            return QStringLiteral("a drag outline stays on the window with every button up");
+
         bool scoreShowing = false;
         for (QWidget* popup : visiblePopups()) {
             if (popup->objectName() != QLatin1String("Form15"))
@@ -363,7 +378,7 @@ private:
     void log(const QString& action)
     {
         recent_.push_back(QStringLiteral("%1: %2").arg(sent_).arg(action));
-        if (recent_.size() > 12)
+        if (recent_.size() > 20)
             recent_.pop_front();
     }
 
