@@ -141,6 +141,24 @@ private slots:
         QCOMPARE(w.form->Item[0]->text(), QString());
     }
 
+    // When the release of a press is lost (the native window was made anew under it), the next
+    // press starts afresh instead of finishing the old drag.
+    void aLostReleaseLeavesNoDragBehind()
+    {
+        Window w(1, 1);
+        QWidget* outline = w.form->findChild<QWidget*>(QStringLiteral("dragOutline"));
+        const QString first = w.form->Item[0]->text(), second = w.form->Item[1]->text();
+        w.press(w.form->Item[0]);
+        w.moveTo(w.form->Réponse[4]);
+        QTest::mousePress(w.handle(), Qt::LeftButton, {}, w.centre(w.form->Item[1]));  // no release came
+        w.moveTo(w.form->Réponse[2]);
+        w.release(w.form->Réponse[2]);
+        QVERIFY(!outline->isVisible());
+        QCOMPARE(w.form->Réponse[2]->text(), second);
+        QCOMPARE(w.form->Réponse[4]->text(), QString());
+        QCOMPARE(w.form->Item[0]->text(), first);
+    }
+
     void hiddenTargetReceivesNoDrop()
     {
         Window w(1, 3);

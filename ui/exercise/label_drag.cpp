@@ -89,6 +89,13 @@ bool LabelDrag::eventFilter(QObject* watched, QEvent* event)
             release(inWindow, global);
         break;
     default:  // a press
+        if (pressed_ && mouse->buttons() == mouse->button()) {
+            // No other button is held: the release of the earlier press never came (the native
+            // window was made anew under it). That drag ends without a drop.
+            pressed_.reset();
+            source_.reset();
+            outline_->hide();
+        }
         if (!pressed_) {
             pressed_ = slot;
             pressedButton_ = mouse->button();
