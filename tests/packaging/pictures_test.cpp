@@ -1,0 +1,120 @@
+// The pictures the drill ships: the icons in the repository are the ones draw-icon draws, each at the
+// size its folder names, and every button face has a twice-as-large face for screens at 200 %, in the
+// Qt resources beside it.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kSource = QStringLiteral(CONJUGACIO_SOURCE_DIR);
+const QString kIconName = QStringLiteral("cat.conjugacio.Conjugacio");
+
+QStringList FaceNames()
+{
+    QStringList names{QStringLiteral("fmr_blue"), QStringLiteral("fmr_green")};
+    for (const char* store : {"eva", "rec", "altre", "img", "pic"})
+        for (int index = 0; index < 3; ++index)
+            names << QStringLiteral("%1_%2").arg(QLatin1String(store)).arg(index);
+    return names;
+}
+
+QImage Load(const QString& path)
+{
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void committedIconsAreTheDrawnOnes()
+    {
+        QTemporaryDir drawn;
+        QVERIFY(drawn.isValid());
+        QProcess draw;
+        draw.start(QStringLiteral(CONJUGACIO_DRAW_ICON), {drawn.path()});
+        QVERIFY(draw.waitForFinished(30000));
+        QCOMPARE(draw.exitCode(), 0);
+
+        QStringList pngs{QStringLiteral("resources/icon.png")};
+        for (int size : {16, 32, 48, 64, 128, 256})
+            pngs << QStringLiteral("data/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kIconName);
+        for (const QString& png : pngs) {
+            const QImage committed = Load(QDir(kSource).filePath(png));
+            QVERIFY2(!committed.isNull(), qPrintable(png));
+            QVERIFY2(committed == Load(QDir(drawn.path()).filePath(png)),
+                     qPrintable(png + " differs from what draw-icon draws; draw it again"));
+        }
+        const QString svg = QStringLiteral("data/icons/hicolor/scalable/apps/%1.svg").arg(kIconName);
+        QVERIFY2(!Contents(QDir(kSource).filePath(svg)).isEmpty(), qPrintable(svg));
+        QCOMPARE(Contents(QDir(kSource).filePath(svg)), Contents(QDir(drawn.path()).filePath(svg)));
+    }
+
+    void iconsHaveTheSizeOfTheirFolder()
+    {
+        const QDir hicolor(kSource + QStringLiteral("/data/icons/hicolor"));
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            const QImage icon(hicolor.filePath(QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(kIconName)));
+            QCOMPARE(icon.size(), QSize(size, size));
+            QVERIFY2(icon.hasAlphaChannel() && icon.pixelColor(0, 0).alpha() == 0, "the icon's ground is transparent");
+        }
+    }
+
+    void everyFaceHasATwiceAsLargeFaceWithTheSameCorners()
+    {
+        for (const QString& name : FaceNames()) {
+            const QImage face = Load(kSource + QStringLiteral("/resources/faces/%1.png").arg(name));
+            const QImage large = Load(kSource + QStringLiteral("/resources/faces/%1@2x.png").arg(name));
+            QVERIFY2(!face.isNull() && !large.isNull(), qPrintable(name));
+            QCOMPARE(large.size(), face.size() * 2);
+            // Text bars stand on the window red, close faces on nothing, boxes fill their square.
+            const QRgb corner = face.pixel(0, 0);
+            for (QPoint at : {QPoint(0, 0), QPoint(large.width() - 1, 0), QPoint(0, large.height() - 1),
+                              QPoint(large.width() - 1, large.height() - 1)})
+                QCOMPARE(large.pixel(at), corner);
+            if (name.startsWith(QLatin1String("fmr")))
+                QCOMPARE(qAlpha(corner), 0);
+            else if (!name.startsWith(QLatin1String("img")) && !name.startsWith(QLatin1String("pic")))
+                QCOMPARE(QColor(corner), QColor(192, 0, 0));
+        }
+    }
+
+    void twiceAsLargeFacesAreInTheResources()
+    {
+        for (const QString& name : FaceNames()) {
+            const QString path = QStringLiteral(":/faces/%1@2x.png").arg(name);
+            QVERIFY2(QFile::exists(path), qPrintable(path));
+            QCOMPARE(QImage(path).size(), QImage(QStringLiteral(":/faces/%1.png").arg(name)).size() * 2);
+        }
+    }
+
+    // The boxes' glyphs are drawn with strokes twice as thick: each ink pixel of the small face is a
+    // two by two square of ink in the large one.
+    void boxGlyphsAreTwiceAsThick()
+    {
+        for (const QString& name : FaceNames()) {
+            if (!name.startsWith(QLatin1String("img")) && !name.startsWith(QLatin1String("pic")))
+                continue;
+            const QImage face = Load(kSource + QStringLiteral("/resources/faces/%1.png").arg(name));
+            const QImage large = Load(kSource + QStringLiteral("/resources/faces/%1@2x.png").arg(name));
+            for (int y = 0; y < large.height(); ++y)
+                for (int x = 0; x < large.width(); ++x)
+                    QCOMPARE(large.pixel(x, y), face.pixel(x / 2, y / 2));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(PicturesTest)
+#include "pictures_test.moc"
