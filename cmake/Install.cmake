@@ -23,6 +23,9 @@ if(NOT changelog_top MATCHES "^conjugacio \\(${PROJECT_VERSION}\\) ")
 endif()
 
 install(TARGETS conjugacio RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(NOT UNIX OR APPLE)
+  return()  # the rest is for freedesktop.org desktops and man
+endif()
 install(FILES ${data_dir}/${CONJUGACIO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${data_dir}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

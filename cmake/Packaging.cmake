@@ -28,8 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Besides the libraries the binary links: the fonts the drill maps its faces to, and Qt's platform
-# plugins, without which no window opens (Qt's own package only recommends them).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, fonts-dejavu-core, qt6-qpa-plugins")
+# Besides the libraries the binary links (Qt's X11 platform plugin comes with libqt6gui6): the fonts
+# the drill maps its faces to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, fonts-dejavu-core")
 
 include(CPack)

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the Debian package of the drill in its own build folder, with Debian's hardening flags and
+# without the tests, and checks it with lintian, failing on any error or warning.
+#   scripts/package-deb.sh      -> build-deb/conjugacio_<version>_<architecture>.deb
+# Debian 12 or Ubuntu; run as root or with sudo available.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+started=$SECONDS
+
+# dpkg-shlibdeps (dpkg-dev) and file compute the dependencies from the binary.
+scripts/install-packages.sh \
+  build-essential cmake pkg-config qt6-base-dev libgl-dev libxcb1-dev \
+  dpkg-dev file lintian desktop-file-utils appstream man-db
+
+build_dir=${DEB_BUILD_DIR:-build-deb}
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxx_flags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+linker_flags=$(dpkg-buildflags --get LDFLAGS)
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCONJUGACIO_TESTS=OFF \
+  -DCMAKE_CXX_FLAGS="$cxx_flags" -DCMAKE_EXE_LINKER_FLAGS="$linker_flags" >/dev/null
+cmake --build "$build_dir" -j"$(nproc)"
+
+rm -f "$build_dir"/*.deb
+(cd "$build_dir" && cpack -G DEB)
+deb=$(ls "$build_dir"/*.deb)
+
+echo "lintian $deb:"
+lintian --fail-on error,warning --display-info --pedantic --tag-display-limit 0 "$deb"
+echo "package-deb: $deb passed lintian with no error or warning ($((SECONDS - started)) s)"
