@@ -9,7 +9,7 @@ started=$SECONDS
 
 # dpkg-shlibdeps (dpkg-dev) and file compute the dependencies from the binary.
 scripts/install-packages.sh \
-  build-essential cmake pkg-config qt6-base-dev libgl-dev libxcb1-dev \
+  build-essential cmake pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev \
   dpkg-dev file lintian desktop-file-utils appstream man-db
 
 build_dir=${DEB_BUILD_DIR:-build-deb}
@@ -18,6 +18,11 @@ cxx_flags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 linker_flags=$(dpkg-buildflags --get LDFLAGS)
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCONJUGACIO_TESTS=OFF \
   -DCMAKE_CXX_FLAGS="$cxx_flags" -DCMAKE_EXE_LINKER_FLAGS="$linker_flags" >/dev/null
+# Without the xcb headers the build quietly leaves out what the windows do through X11 directly.
+if ! grep -qx 'CONJUGACIO_X11:BOOL=ON' "$build_dir/CMakeCache.txt"; then
+  echo "package-deb: the X11 parts would be left out (xcb and xcb-shape not found by pkg-config)" >&2
+  exit 1
+fi
 cmake --build "$build_dir" -j"$(nproc)"
 
 rm -f "$build_dir"/*.deb
