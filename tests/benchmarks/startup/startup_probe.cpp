@@ -173,6 +173,7 @@ struct Sample {
     double mappedMs = 0;
     double paintedMs = 0;
     double peakRssMiB = 0;
+    double cpuMs = 0;  // user and system time of the whole run, settling included
     int paints = 0;  // damage reports until the window settled
 };
 
@@ -329,6 +330,8 @@ std::optional<std::string> measure(const std::string& program, const std::string
     rusage usage{};
     wait4(child, &status, 0, &usage);
     sample.peakRssMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kibibytes on Linux
+    sample.cpuMs = (static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                    static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 127)
         error = "could not be started";
     return error;
@@ -347,19 +350,20 @@ Summary summarise(std::vector<double> values)
 }
 
 struct Series {
-    std::vector<double> mapped, painted, peakRss;
+    std::vector<double> mapped, painted, peakRss, cpu;
     void add(const Sample& s)
     {
         mapped.push_back(s.mappedMs);
         painted.push_back(s.paintedMs);
         peakRss.push_back(s.peakRssMiB);
+        cpu.push_back(s.cpuMs);
     }
 };
 
 void printRow(const char* name, const Series& series)
 {
     std::printf("%-14s", name);
-    for (const std::vector<double>* values : {&series.mapped, &series.painted, &series.peakRss}) {
+    for (const std::vector<double>* values : {&series.mapped, &series.painted, &series.peakRss, &series.cpu}) {
         const Summary s = summarise(*values);
         std::printf("  %7.1f [%6.1f - %6.1f]", s.median, s.min, s.max);
     }
@@ -403,7 +407,8 @@ int main(int argc, char** argv)
     Program bare{"bare window", options->bare, {}};
     Program drill{"drill", options->drill, {}};
     std::printf("Start-up on a private Xvfb %s, %d rounds, bare window and drill alternating which goes first.\n"
-                "Times in ms from exec (CLOCK_MONOTONIC); peak resident memory in MiB (wait4 ru_maxrss).\n",
+                "Times in ms from exec (CLOCK_MONOTONIC); peak resident memory in MiB (wait4 ru_maxrss);\n"
+                "CPU time in ms, user and system, of the whole run (wait4), which busy neighbours disturb least.\n",
                 server.display().c_str(), options->rounds);
     if (!prompt)
         std::printf("Not allowed real-time priority: times may include the probe's own wake-up delays.\n");
@@ -420,17 +425,19 @@ int main(int argc, char** argv)
             }
             program->series.add(sample);
             if (options->raw)
-                std::printf("round %2d  %-12s mapped %6.1f  painted %6.1f  peak %5.1f MiB  paints %d\n", round + 1,
-                            program->name, sample.mappedMs, sample.paintedMs, sample.peakRssMiB, sample.paints);
+                std::printf("round %2d  %-12s mapped %6.1f  painted %6.1f  peak %5.1f MiB  cpu %5.1f  paints %d\n",
+                            round + 1, program->name, sample.mappedMs, sample.paintedMs, sample.peakRssMiB,
+                            sample.cpuMs, sample.paints);
         }
     }
 
-    std::printf("\n%-14s  %-24s  %-24s  %-24s\n", "", "mapped: median [min-max]", "first paint", "peak RSS");
+    std::printf("\n%-14s  %-24s  %-24s  %-24s  %-24s\n", "", "mapped: median [min-max]", "first paint", "peak RSS",
+                "CPU time");
     printRow(bare.name, bare.series);
     printRow(drill.name, drill.series);
-    std::printf("%-14s  %7.2f%17s  %7.2f%17s  %7.2f\n", "drill / bare",
-                medianRatio(drill.series.mapped, bare.series.mapped), "",
-                medianRatio(drill.series.painted, bare.series.painted), "",
-                medianRatio(drill.series.peakRss, bare.series.peakRss));
+    std::printf("%-14s", "drill / bare");
+    for (auto values : {&Series::mapped, &Series::painted, &Series::peakRss, &Series::cpu})
+        std::printf("  %7.2f%17s", medianRatio(drill.series.*values, bare.series.*values), "");
+    std::printf("\n");
     return 0;
 }
