@@ -3,7 +3,8 @@
 //   - the time until the program's top-level window is mapped (MapNotify on the root window),
 //   - the time until its first paint reaches the X server (DamageNotify on that window),
 //   - the peak resident memory of the process (ru_maxrss from wait4, after SIGTERM once the window
-//     has painted and then stayed unchanged for the settling time).
+//     has painted and then stayed unchanged for the settling time),
+//   - the CPU time of the whole run (user and system, from wait4).
 // All times are CLOCK_MONOTONIC: the child reads the clock just before execve into a page it
 // shares with this program, and this program reads it as each X event arrives.
 //
@@ -29,7 +30,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -211,7 +211,6 @@ public:
     std::optional<std::string> follow(pid_t child, double startedAt, const Options& options, Sample& sample)
     {
         target_ = XCB_WINDOW_NONE;
-        damages_.clear();
         double lastPaintAt = 0;
         sample = {};
         const double deadline = startedAt + options.timeoutMs;
@@ -255,9 +254,9 @@ private:
             const auto* created = reinterpret_cast<const xcb_create_notify_event_t*>(event);
             if (created->parent != root_)
                 return;
-            const xcb_damage_damage_t damage = xcb_generate_id(connection_);
-            xcb_damage_create(connection_, damage, created->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
-            damages_[created->window] = damage;
+            // The damage object goes with its window.
+            xcb_damage_create(connection_, xcb_generate_id(connection_), created->window,
+                              XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
             xcb_flush(connection_);
         } else if (type == XCB_MAP_NOTIFY) {
             const auto* mapped = reinterpret_cast<const xcb_map_notify_event_t*>(event);
@@ -283,7 +282,6 @@ private:
     xcb_window_t root_ = XCB_WINDOW_NONE;
     uint8_t damageNotify_ = 0;
     xcb_window_t target_ = XCB_WINDOW_NONE;
-    std::map<xcb_window_t, xcb_damage_damage_t> damages_;
 };
 
 // Starts `program` on `display`; the child notes the clock just before execve in `execAt`.
@@ -431,13 +429,13 @@ int main(int argc, char** argv)
         }
     }
 
-    std::printf("\n%-14s  %-24s  %-24s  %-24s  %-24s\n", "", "mapped: median [min-max]", "first paint", "peak RSS",
-                "CPU time");
+    std::printf("\n%-14s  %-25s  %-25s  %-25s  %-25s\n", "", "mapped: median [min-max]", "first paint",
+                "peak RSS", "CPU time");
     printRow(bare.name, bare.series);
     printRow(drill.name, drill.series);
     std::printf("%-14s", "drill / bare");
     for (auto values : {&Series::mapped, &Series::painted, &Series::peakRss, &Series::cpu})
-        std::printf("  %7.2f%17s", medianRatio(drill.series.*values, bare.series.*values), "");
+        std::printf("  %7.2f%18s", medianRatio(drill.series.*values, bare.series.*values), "");
     std::printf("\n");
     return 0;
 }
