@@ -18,6 +18,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sched.h>
+#include <sys/prctl.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
@@ -106,6 +107,10 @@ bool onPath(const char* program)
     return false;
 }
 
+// Called in a child before exec: should the probe be killed (a test's time-out, Ctrl-C), the
+// child is ended too instead of lingering on the machine.
+void endWithParent() { prctl(PR_SET_PDEATHSIG, SIGTERM); }
+
 // An Xvfb of our own, listening on no TCP port, on a display number well away from the low ones
 // that desktops and other test runs take.
 class PrivateXServer {
@@ -138,6 +143,7 @@ private:
         if (pid_ < 0)
             return false;
         if (pid_ == 0) {
+            endWithParent();
             close(fds[0]);
             const int devNull = open("/dev/null", O_WRONLY);
             dup2(devNull, STDOUT_FILENO);
@@ -290,6 +296,7 @@ pid_t launch(const std::string& program, const std::string& display, volatile do
     const pid_t pid = fork();
     if (pid != 0)
         return pid;
+    endWithParent();
     setenv("DISPLAY", display.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     unsetenv("WAYLAND_DISPLAY");
