@@ -12,6 +12,7 @@ packages=(
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
   apertium-spa-cat apertium-cat-ita apertium-fra-cat apertium-eng-cat lttoolbox
   hunspell hunspell-ca
+  xvfb openbox libxcb-xtest0-dev x11proto-dev
 )
 
 missing=()
