@@ -1,0 +1,244 @@
+#include "display.h"
+
+#include <xcb/shape.h>
+#include <xcb/xtest.h>
+
+#include <QImage>
+
+#include <algorithm>
+#include <iterator>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+namespace desktop {
+namespace {
+
+template <typename Reply>
+using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply>
+Owned<Reply> Own(Reply* reply)
+{
+    return Owned<Reply>(reply, &std::free);
+}
+
+}  // namespace
+
+std::string ToString(Point p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
+
+std::string ToString(const Rect& r)
+{
+    return "(" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.width) + " x "
+           + std::to_string(r.height) + ")";
+}
+
+std::string ToString(Rgb c)
+{
+    return "RGB(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " + std::to_string(c.blue) + ")";
+}
+
+Rgb Image::at(Point onScreen) const
+{
+    return pixels.at(static_cast<std::size_t>((onScreen.y - area.y) * area.width + (onScreen.x - area.x)));
+}
+
+std::optional<Rect> Difference(const Image& a, const Image& b)
+{
+    if (a.area != b.area)
+        return a.area;
+    int left = a.area.width, top = a.area.height, right = -1, bottom = -1;
+    for (int y = 0; y < a.area.height; ++y)
+        for (int x = 0; x < a.area.width; ++x)
+            if (a.pixels[static_cast<std::size_t>(y * a.area.width + x)]
+                != b.pixels[static_cast<std::size_t>(y * a.area.width + x)]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0)
+        return std::nullopt;
+    return Rect{a.area.x + left, a.area.y + top, right - left + 1, bottom - top + 1};
+}
+
+bool SavePng(const Image& image, const std::string& path)
+{
+    QImage png(image.area.width, image.area.height, QImage::Format_RGB32);
+    for (int y = 0; y < image.area.height; ++y)
+        for (int x = 0; x < image.area.width; ++x) {
+            const Rgb c = image.pixels[static_cast<std::size_t>(y * image.area.width + x)];
+            png.setPixel(x, y, qRgb(c.red, c.green, c.blue));
+        }
+    return png.save(QString::fromStdString(path), "PNG");
+}
+
+Display::Display(const std::string& name)
+{
+    connection_ = xcb_connect(name.c_str(), nullptr);
+    if (xcb_connection_has_error(connection_))
+        throw std::runtime_error("cannot connect to the X server " + name);
+    screen_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+    // Pixels are read as 8 bits a channel, one 32-bit word each, red highest.
+    if (screen_->root_depth != 24)
+        throw std::runtime_error("the X server's screen has depth " + std::to_string(screen_->root_depth)
+                                 + ", the tests read depth 24");
+    const auto xtest = Own(xcb_test_get_version_reply(connection_, xcb_test_get_version(connection_, 2, 2), nullptr));
+    if (!xtest)
+        throw std::runtime_error("the X server " + name + " has no XTEST extension");
+}
+
+Display::~Display() { xcb_disconnect(connection_); }
+
+xcb_atom_t Display::atom(const std::string& name)
+{
+    if (auto found = atoms_.find(name); found != atoms_.end())
+        return found->second;
+    const auto reply = Own(xcb_intern_atom_reply(
+        connection_, xcb_intern_atom(connection_, 0, static_cast<uint16_t>(name.size()), name.c_str()), nullptr));
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    atoms_.emplace(name, atom);
+    return atom;
+}
+
+std::vector<std::uint32_t> Display::listProperty(xcb_window_t window, const std::string& property)
+{
+    const auto reply = Own(xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, window, atom(property), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr));
+    if (!reply || reply->format != 32)
+        return {};
+    const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+    return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+std::string Display::textProperty(xcb_window_t window, const std::string& property)
+{
+    const auto reply = Own(xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, window, atom(property), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr));
+    if (!reply || reply->format != 8)
+        return {};
+    const auto* text = static_cast<const char*>(xcb_get_property_value(reply.get()));
+    return {text, text + xcb_get_property_value_length(reply.get())};
+}
+
+bool Display::hasState(xcb_window_t window, const std::string& state)
+{
+    const std::vector<std::uint32_t> states = listProperty(window, "_NET_WM_STATE");
+    return std::find(states.begin(), states.end(), atom(state)) != states.end();
+}
+
+std::optional<WmState> Display::wmState(xcb_window_t window)
+{
+    const std::vector<std::uint32_t> state = listProperty(window, "WM_STATE");
+    if (state.empty())
+        return std::nullopt;
+    return static_cast<WmState>(state[0]);
+}
+
+bool Display::viewable(xcb_window_t window)
+{
+    const auto reply = Own(xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window),
+                                                           nullptr));
+    return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+std::optional<Rect> Display::placement(xcb_window_t window)
+{
+    const auto geometry = Own(xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr));
+    const auto onRoot = Own(xcb_translate_coordinates_reply(
+        connection_, xcb_translate_coordinates(connection_, window, root(), 0, 0), nullptr));
+    if (!geometry || !onRoot)
+        return std::nullopt;
+    return Rect{onRoot->dst_x, onRoot->dst_y, geometry->width, geometry->height};
+}
+
+std::vector<Rect> Display::outline(xcb_window_t window)
+{
+    const auto reply = Own(xcb_shape_get_rectangles_reply(
+        connection_, xcb_shape_get_rectangles(connection_, window, XCB_SHAPE_SK_BOUNDING), nullptr));
+    std::vector<Rect> rectangles;
+    if (!reply)
+        return rectangles;
+    const xcb_rectangle_t* r = xcb_shape_get_rectangles_rectangles(reply.get());
+    for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(reply.get()); ++i)
+        rectangles.push_back({r[i].x, r[i].y, r[i].width, r[i].height});
+    return rectangles;
+}
+
+Image Display::capture(const Rect& area)
+{
+    const auto reply = Own(xcb_get_image_reply(
+        connection_,
+        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root(), static_cast<int16_t>(area.x),
+                      static_cast<int16_t>(area.y), static_cast<uint16_t>(area.width),
+                      static_cast<uint16_t>(area.height), ~0u),
+        nullptr));
+    if (!reply)
+        throw std::runtime_error("cannot read the screen's pixels in " + ToString(area));
+    const auto* words = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply.get()));
+    Image image{area, {}};
+    image.pixels.reserve(static_cast<std::size_t>(area.width * area.height));
+    for (int i = 0; i < area.width * area.height; ++i)
+        image.pixels.push_back({static_cast<std::uint8_t>(words[i] >> 16), static_cast<std::uint8_t>(words[i] >> 8),
+                                static_cast<std::uint8_t>(words[i])});
+    return image;
+}
+
+void Display::fakeInput(std::uint8_t type, std::uint8_t detail, Point at)
+{
+    xcb_test_fake_input(connection_, type, detail, XCB_CURRENT_TIME, type == XCB_MOTION_NOTIFY ? root() : XCB_NONE,
+                        static_cast<int16_t>(at.x), static_cast<int16_t>(at.y), 0);
+    sync();
+}
+
+void Display::movePointer(Point onScreen) { fakeInput(XCB_MOTION_NOTIFY, 0, onScreen); }
+void Display::pressButton(int button) { fakeInput(XCB_BUTTON_PRESS, static_cast<std::uint8_t>(button)); }
+void Display::releaseButton(int button) { fakeInput(XCB_BUTTON_RELEASE, static_cast<std::uint8_t>(button)); }
+
+void Display::typeChord(std::initializer_list<std::uint32_t> keysyms)
+{
+    for (std::uint32_t keysym : keysyms)
+        fakeInput(XCB_KEY_PRESS, keycode(keysym));
+    for (auto keysym = std::rbegin(keysyms); keysym != std::rend(keysyms); ++keysym)
+        fakeInput(XCB_KEY_RELEASE, keycode(*keysym));
+}
+
+std::uint8_t Display::keycode(std::uint32_t keysym)
+{
+    const xcb_setup_t* setup = xcb_get_setup(connection_);
+    const auto count = static_cast<std::uint8_t>(setup->max_keycode - setup->min_keycode + 1);
+    const auto reply = Own(xcb_get_keyboard_mapping_reply(
+        connection_, xcb_get_keyboard_mapping(connection_, setup->min_keycode, count), nullptr));
+    if (reply) {
+        const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(reply.get());
+        const int perKeycode = reply->keysyms_per_keycode;
+        for (int code = 0; code < count; ++code)
+            for (int column = 0; column < perKeycode; ++column)
+                if (keysyms[code * perKeycode + column] == keysym)
+                    return static_cast<std::uint8_t>(setup->min_keycode + code);
+    }
+    throw std::runtime_error("no key of the X server's keyboard gives keysym " + std::to_string(keysym));
+}
+
+void Display::requestActivation(xcb_window_t window)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom("_NET_ACTIVE_WINDOW");
+    message.data.data32[0] = 2;  // from a pager or task bar
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection_, 0, root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    sync();
+}
+
+void Display::sync()
+{
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+}
+
+}  // namespace desktop

@@ -1,0 +1,109 @@
+// One client connection to an X server, for what a test reads from it and the input it fakes:
+// properties, window places and outlines, pixels of the screen, pointer and keys through XTEST.
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace desktop {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
+    friend Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
+    friend bool operator==(Point, Point) = default;
+};
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    Point topLeft() const { return {x, y}; }
+    Point centre() const { return {x + width / 2, y + height / 2}; }
+    bool contains(Point p) const { return p.x >= x && p.y >= y && p.x < x + width && p.y < y + height; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    bool dark() const { return red < 64 && green < 64 && blue < 64; }
+    friend bool operator==(Rgb, Rgb) = default;
+};
+
+std::string ToString(Point p);
+std::string ToString(const Rect& r);
+std::string ToString(Rgb c);
+
+// Pixels of a part of the screen, `area` in screen coordinates.
+struct Image {
+    Rect area;
+    std::vector<Rgb> pixels;  // row by row
+    Rgb at(Point onScreen) const;
+    friend bool operator==(const Image&, const Image&) = default;
+};
+
+// The part of `a` and `b` (same area) whose pixels differ, or nothing.
+std::optional<Rect> Difference(const Image& a, const Image& b);
+// Writes the image as a PNG file; false if it could not.
+bool SavePng(const Image& image, const std::string& path);
+
+enum class WmState : std::uint32_t { Withdrawn = 0, Normal = 1, Iconic = 3 };
+
+class Display {
+public:
+    explicit Display(const std::string& name);  // throws std::runtime_error
+    ~Display();
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+
+    xcb_window_t root() const { return screen_->root; }
+    int width() const { return screen_->width_in_pixels; }
+    int height() const { return screen_->height_in_pixels; }
+
+    xcb_atom_t atom(const std::string& name);
+    // A 32-bit list property (CARDINAL, ATOM, WINDOW); empty when it is not set.
+    std::vector<std::uint32_t> listProperty(xcb_window_t window, const std::string& property);
+    std::string textProperty(xcb_window_t window, const std::string& property);
+    bool hasState(xcb_window_t window, const std::string& state);  // in _NET_WM_STATE
+    std::optional<WmState> wmState(xcb_window_t window);
+    bool viewable(xcb_window_t window);
+    // The window's inside in screen coordinates, or nothing once it is gone.
+    std::optional<Rect> placement(xcb_window_t window);
+    // The window's bounding outline, in its own coordinates.
+    std::vector<Rect> outline(xcb_window_t window);
+
+    Image capture(const Rect& area);
+    Image captureScreen() { return capture({0, 0, width(), height()}); }
+
+    // Input through XTEST, as a real device would send it. Each call returns once the server has
+    // taken the event.
+    void movePointer(Point onScreen);
+    void pressButton(int button);
+    void releaseButton(int button);
+    // Presses the keys (X keysyms) in order and releases them in reverse: {Alt_L, F4} is Alt+F4.
+    void typeChord(std::initializer_list<std::uint32_t> keysyms);
+
+    // What a task bar sends to bring a window to the front (and out of its icon).
+    void requestActivation(xcb_window_t window);
+
+private:
+    void fakeInput(std::uint8_t type, std::uint8_t detail, Point at = {});
+    std::uint8_t keycode(std::uint32_t keysym);
+    void sync();
+
+    xcb_connection_t* connection_ = nullptr;
+    const xcb_screen_t* screen_ = nullptr;
+    std::map<std::string, xcb_atom_t> atoms_;
+};
+
+}  // namespace desktop

@@ -1,0 +1,80 @@
+// The drill as a learner meets it on the desktop: the real program, its exercise window, where the
+// controls are and what their pixels show. The label texts cannot be read from outside the program,
+// but an empty label is one plain colour and a label that holds a form has dark text in it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "desktop.h"
+#include "display.h"
+#include "process.h"
+
+namespace desktop {
+
+// The exercise window's layout, in window coordinates and logical pixels.
+namespace layout {
+inline constexpr Rgb kRed{192, 0, 0};
+inline constexpr Rgb kTargetBlue{113, 149, 155};
+inline constexpr Rgb kPoolGreen{155, 162, 134};
+
+inline constexpr Rect kWindow{0, 0, 800, 600};
+inline constexpr Rect kFirstPersonCaption{8, 184, 113, 17};
+inline constexpr Rect kMinimiseBox{736, 8, 11, 11};
+inline constexpr Rect kNextVerbButton{408, 520, 118, 20};
+// What a new exercise draws anew: verb, tense, person rows and the pool.
+inline constexpr Rect kBoard{0, 40, 800, 450};
+// Plain red spots, away from every control.
+inline constexpr Point kRedBelowPersons{68, 490};
+
+// Réponse_<row>, the target beside person `row`.
+Rect Target(int row);
+// Item_<slot> for the first three columns of the pool, slots 0 to 29.
+Rect PoolLabel(int slot);
+}  // namespace layout
+
+class Drill {
+public:
+    // Starts `program` on `desktop`, at `scale` times the logical size, and waits until its exercise
+    // window is shown with a board in it; throws std::runtime_error saying what did not happen.
+    Drill(Desktop& desktop, const std::string& program, int scale = 1);
+    // Lets go of a button a failed test left held, and ends the program if it still runs.
+    ~Drill();
+    Drill(const Drill&) = delete;
+    Drill& operator=(const Drill&) = delete;
+
+    xcb_window_t window() const { return window_; }
+    ChildProcess& process() { return *process_; }
+    // The window on the screen, in device pixels.
+    Rect placement();
+
+    // Reading the window: areas in window coordinates.
+    Image capture(const Rect& inWindow);
+    Image settledCapture(const Rect& inWindow);  // once two reads in a row agree
+    bool holdsForm(const Rect& label);
+    bool isPlain(const Rect& area, Rgb colour);
+    // A one-pixel dark box exactly around `area`, with no dark pixel just inside or outside it.
+    bool outlineAt(const Rect& area);
+    // Says what a label shows, for failure messages.
+    std::string describe(const Rect& label, Rgb emptyColour);
+
+    // The pointer, in window coordinates.
+    void moveTo(Point inWindow);
+    void press(Point inWindow);
+    void release();
+    void click(Point inWindow);
+    void drag(Point from, Point to);
+
+private:
+    Point toScreen(Point inWindow);
+    Rect toScreen(const Rect& inWindow);
+    void waitForWindow();
+
+    Display& display_;
+    int scale_;
+    std::unique_ptr<ChildProcess> process_;
+    xcb_window_t window_ = XCB_WINDOW_NONE;
+    bool buttonHeld_ = false;
+};
+
+}  // namespace desktop
