@@ -3,8 +3,10 @@
 #include "x11.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -37,6 +39,75 @@ void SetTaskBarEntry(QWidget* window, bool entry)
     window->setAttribute(Qt::WA_QuitOnClose, quitOnClose);
     if (wasVisible)
         window->show();
+}
+
+namespace {
+
+// Waits for a minimised window to come back, then takes its task-bar entry away and goes. Qt says
+// when the state changes; on X11 it learns the state by reading a property that the window manager
+// may already have changed back, so there the window showing again after it was hidden counts too.
+class RestoreWatch : public QObject {
+public:
+    static constexpr const char* kName = "restoreWatch";
+    explicit RestoreWatch(QWidget* window) : QObject(window), window_(window)
+    {
+        setObjectName(QLatin1String(kName));
+        window->installEventFilter(this);
+        if (x11::Active()) {
+            handle_ = window->windowHandle();
+            if (handle_)
+                handle_->installEventFilter(this);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && event->type() == QEvent::WindowStateChange) {
+            if (!(window_->windowState() & Qt::WindowMinimized))
+                restored();
+        } else if (watched == handle_ && event->type() == QEvent::Expose) {
+            if (!handle_->isExposed())
+                hidden_ = true;
+            else if (hidden_)
+                restored();
+        }
+        return false;
+    }
+
+private:
+    void restored()
+    {
+        if (done_)
+            return;
+        done_ = true;
+        // The window system may restore a window before Qt has read that it was minimised; Qt
+        // then still holds it minimised, and a later minimise would change nothing.
+        if (window_->windowState() & Qt::WindowMinimized)
+            window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        // Where the entry comes from a change of window type, the native window is made anew: not
+        // from inside its own change of state.
+        QWidget* window = window_;
+        QMetaObject::invokeMethod(window, [window] { SetTaskBarEntry(window, false); }, Qt::QueuedConnection);
+        deleteLater();
+    }
+
+    QWidget* window_;
+    QPointer<QWindow> handle_;
+    bool hidden_ = false;
+    bool done_ = false;
+};
+
+}  // namespace
+
+void MinimiseWithTaskBarEntry(QWidget* window)
+{
+    SetTaskBarEntry(window, true);
+    auto* pending = window->findChild<QObject*>(QLatin1String(RestoreWatch::kName), Qt::FindDirectChildrenOnly);
+    delete pending;
+    new RestoreWatch(window);
+    window->setWindowState((window->windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
+    window->show();
 }
 
 QPoint CentredPlacement(const QRect& available, const QSize& size)

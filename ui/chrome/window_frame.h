@@ -17,6 +17,11 @@ void MakeFrameless(QWidget* window, bool quitOnClose);
 // to be brought back.
 void SetTaskBarEntry(QWidget* window, bool entry);
 
+// Minimises the window with a task-bar entry to bring it back by, which it gives up again once the
+// window system restores it: when the window reappears, even where the restore came so soon that
+// Qt never saw the window minimised.
+void MinimiseWithTaskBarEntry(QWidget* window);
+
 // Where a window of `size` goes in the `available` area of its screen: centred, or, where it does
 // not fit, with its top-left corner in the area, so that the title strip stays in reach.
 QPoint CentredPlacement(const QRect& available, const QSize& size);

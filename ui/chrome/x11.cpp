@@ -8,7 +8,9 @@
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
+#include <QPointer>
 #include <QVarLengthArray>
+#include <QWindow>
 
 #include <cstdlib>
 #include <cstring>
@@ -35,7 +37,7 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 }
 
 // Rewrites the window's own _NET_WM_STATE list, with or without `state`. Qt keeps what it finds
-// there when it maps the window.
+// there when it maps the window; the window manager reads it when it takes the window.
 void EditStateProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
                        xcb_atom_t state, bool present)
 {
@@ -74,41 +76,85 @@ void RequestState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t 
                    reinterpret_cast<const char*>(&message));
 }
 
-void WriteTaskBarEntry(QWidget* window, bool entry)
+struct StateAtoms {
+    xcb_atom_t netWmState;
+    xcb_atom_t skipTaskBar;
+};
+
+StateAtoms TaskBarAtoms(xcb_connection_t* connection)
 {
-    xcb_connection_t* connection = Connection();
-    const auto id = static_cast<xcb_window_t>(window->winId());
-    const xcb_atom_t netWmState = Atom(connection, "_NET_WM_STATE");
-    const xcb_atom_t skipTaskBar = Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR");
-    EditStateProperty(connection, id, netWmState, skipTaskBar, !entry);
-    if (window->isVisible())
-        RequestState(connection, id, netWmState, skipTaskBar, !entry);
-    xcb_flush(connection);
+    return {Atom(connection, "_NET_WM_STATE"), Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR")};
 }
 
-// Writes the setting again whenever the window gets a new native window.
+// Keeps a window out of the task bar, or in it, across the native windows Qt makes for it and
+// every time it is shown. A window manager may refuse the focus to a new ordinary window that
+// already says it skips the task bar (openbox does), so the window is mapped as an ordinary one
+// and the window manager is asked once it has taken the window and shown it.
 class TaskBarSetting : public QObject {
 public:
     static constexpr const char* kName = "taskBarSetting";
-    TaskBarSetting(QWidget* window, bool entry) : QObject(window), entry_(entry)
+    TaskBarSetting(QWidget* window, bool entry) : QObject(window), window_(window), entry_(entry)
     {
         setObjectName(QLatin1String(kName));
         window->installEventFilter(this);
+        if (window->internalWinId())
+            prepareNativeWindow();
     }
-    void set(bool entry) { entry_ = entry; }
+
+    void set(bool entry)
+    {
+        entry_ = entry;
+        if (window_->internalWinId() && window_->isVisible())
+            askWindowManager();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::WinIdChange) {
-            auto* window = static_cast<QWidget*>(watched);
-            if (window->internalWinId())
-                WriteTaskBarEntry(window, entry_);
+        if (watched == window_) {
+            const bool shownByProgram = event->type() == QEvent::Show && !event->spontaneous();
+            if ((event->type() == QEvent::WinIdChange || shownByProgram) && window_->internalWinId())
+                prepareNativeWindow();
+        } else if (watched == handle_ && event->type() == QEvent::Expose) {
+            const bool exposed = handle_->isExposed();
+            if (exposed && !exposed_)
+                askWindowManager();
+            exposed_ = exposed;
         }
         return false;
     }
 
 private:
+    // Before the window is mapped: no skip in its own state list, and its exposures watched.
+    void prepareNativeWindow()
+    {
+        if (handle_ != window_->windowHandle()) {
+            handle_ = window_->windowHandle();
+            exposed_ = handle_ && handle_->isExposed();
+            if (handle_)
+                handle_->installEventFilter(this);
+        }
+        if (handle_ && handle_->isExposed())
+            return;
+        xcb_connection_t* connection = Connection();
+        const StateAtoms atoms = TaskBarAtoms(connection);
+        EditStateProperty(connection, static_cast<xcb_window_t>(window_->winId()), atoms.netWmState,
+                          atoms.skipTaskBar, false);
+        xcb_flush(connection);
+    }
+
+    void askWindowManager()
+    {
+        xcb_connection_t* connection = Connection();
+        const StateAtoms atoms = TaskBarAtoms(connection);
+        RequestState(connection, static_cast<xcb_window_t>(window_->winId()), atoms.netWmState,
+                     atoms.skipTaskBar, !entry_);
+        xcb_flush(connection);
+    }
+
+    QWidget* window_;
+    QPointer<QWindow> handle_;
+    bool exposed_ = false;
     bool entry_;
 };
 
@@ -137,12 +183,10 @@ bool SetTaskBarEntry(QWidget* window, bool entry)
     if (!Connection())
         return false;
     auto* found = window->findChild<QObject*>(QLatin1String(TaskBarSetting::kName), Qt::FindDirectChildrenOnly);
-    if (auto* setting = dynamic_cast<TaskBarSetting*>(found))
-        setting->set(entry);
-    else
-        new TaskBarSetting(window, entry);
-    if (window->internalWinId())
-        WriteTaskBarEntry(window, entry);
+    auto* setting = dynamic_cast<TaskBarSetting*>(found);
+    if (!setting)
+        setting = new TaskBarSetting(window, entry);
+    setting->set(entry);
     return true;
 }
 

@@ -374,21 +374,6 @@ bool Form14::eventFilter(QObject* watched, QEvent* event)
 void Form14::pica_Click()
 {
     unloadPopups();
-    // A window without a task-bar button would have no way back once it is minimised: it takes an
-    // entry while it is minimised and gives it up when it is restored.
-    chrome::SetTaskBarEntry(this, true);
-    minimisedWithEntry_ = true;
-    setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
-    show();
-}
-
-void Form14::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !minimisedWithEntry_ || (windowState() & Qt::WindowMinimized))
-        return;
-    minimisedWithEntry_ = false;
-    // Where the entry comes from a change of window type, the native window is made anew: not from
-    // inside its own state change.
-    QMetaObject::invokeMethod(this, [this] { chrome::SetTaskBarEntry(this, false); }, Qt::QueuedConnection);
+    // A window without a task-bar button would have no way back once it is minimised.
+    chrome::MinimiseWithTaskBarEntry(this);
 }

@@ -49,7 +49,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -75,6 +74,5 @@ private:
     ImageButton evaButton_, recButton_, altreButton_, imgButton_, picButton_;
     Form15 form15_;
     Form17 form17_;
-    bool minimisedWithEntry_ = false;
     bool quitting_ = false;
 };
