@@ -4,6 +4,7 @@
 
 #include "display_check.h"
 #include "form14.h"
+#include "layout_font.h"
 
 int main(int argc, char* argv[])
 {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
         std::fputs("conjugacio: no graphical display could be opened; start it from a desktop session.\n", stderr);
         return 1;
     }
+    chrome::StartReadingFontConfiguration();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("cat.conjugacio.Conjugacio"));
     Form14 window;

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev libxcb-shape0-dev
-  libxcb-damage0-dev
+  libxcb-damage0-dev libfontconfig-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
   apertium-spa-cat apertium-cat-ita apertium-fra-cat apertium-eng-cat lttoolbox

@@ -252,7 +252,7 @@ private slots:
         QVERIFY(showsFace(f, f.eva1, Hover));
         w.release(f.eva1, Qt::LeftButton, {3, 0});
         QVERIFY(showsFace(f, f.eva1, Normal));
-        QVERIFY(w.score().isVisible());  // the face went back before the click's action
+        QVERIFY(w.scoreShown());  // the face went back before the click's action
     }
 
     void aReleaseOutsideTheButtonIsNoClick()
@@ -264,7 +264,7 @@ private slots:
         QVERIFY(showsFace(f, f.eva1, Hover));  // the button keeps the pointer while it is held
         QTest::mouseRelease(w.handle(), Qt::LeftButton, {}, {600, 70});
         QVERIFY(showsFace(f, f.eva1, Normal));
-        QVERIFY(!w.score().isVisible());
+        QVERIFY(!w.scoreShown());
     }
 
     void theRightButtonPressesButDoesNotClick()
@@ -310,7 +310,7 @@ private slots:
             QCOMPARE(showsFace(f, f.eva1, Hover), button == Qt::LeftButton);
             w.release(f.eva1, button);
             QVERIFY(showsFace(f, f.eva1, Normal));
-            QVERIFY(!w.score().isVisible());
+            QVERIFY(!w.scoreShown());
             w.moveTo(f.eva1, {2, 0});  // and after the release, as ever
             QVERIFY(showsFace(f, f.eva1, Hover));
         }
@@ -346,7 +346,7 @@ private slots:
         QCOMPARE(windowColour(f.MnuObjectif), kMenuNormal);
         w.click(f.MnuObjectif);
         QVERIFY(f.Picture2->isVisible());
-        QVERIFY(w.presentation().isVisible());
+        QVERIFY(w.presentationShown());
         QCOMPARE(w.presentation().Label2->text().left(27), QStringLiteral("L'exercici és molt senzill."));
         w.moveTo(f.Label2);  // a label without handlers closes nothing
         QVERIFY(f.Picture2->isVisible());
@@ -368,8 +368,8 @@ private slots:
                 w.click(f.Label7);
                 w.click(f.MnuQuitter);
             }
-            QVERIFY(isUnloaded(w.score(), w.score().Label2));
-            QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
+            QVERIFY(w.scoreUnloaded());
+            QVERIFY(w.presentationUnloaded());
             QVERIFY(!f.isVisible());
         }
     }
@@ -390,7 +390,7 @@ private slots:
             QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // the program ran on
             QCOMPARE(QApplication::exec(), 0);
             QVERIFY(!f.isVisible());
-            QVERIFY(!w.score().isVisible());
+            QVERIFY(!w.scoreShown());
         }
     }
 
@@ -400,7 +400,7 @@ private slots:
         Form14& f = *w.form;
         w.click(f.eva1);
         w.click(f.pica);
-        QVERIFY(isUnloaded(w.score(), w.score().Label2));
+        QVERIFY(w.scoreUnloaded());
         QVERIFY(f.windowState() & Qt::WindowMinimized);
         // Away from X11 the task-bar entry comes from the window type.
         QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Window);

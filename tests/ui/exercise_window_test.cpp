@@ -71,9 +71,9 @@ private slots:
     {
         Window w(1, 1, {{2, 2}});
         w.click(w.form->eva1);
-        QVERIFY(w.score().isVisible());
+        QVERIFY(w.scoreShown());
         w.click(w.form->altre1);
-        QVERIFY(w.score().isVisible());
+        QVERIFY(w.scoreShown());
         QCOMPARE(w.score().Label2->text(), QStringLiteral("Heu aconseguit: 0 / 6"));
     }
 
@@ -185,21 +185,21 @@ private slots:
         Window w(1, 1);
         w.click(w.form->eva1);
         w.openInstructions();
-        QVERIFY(w.score().isVisible());
-        QVERIFY(w.presentation().isVisible());
+        QVERIFY(w.scoreShown());
+        QVERIFY(w.presentationShown());
         w.drag(w.form->Item[0], w.form->Réponse[1]);
-        QVERIFY(w.score().isVisible());
-        QVERIFY(w.presentation().isVisible());
+        QVERIFY(w.scoreShown());
+        QVERIFY(w.presentationShown());
         w.drag(w.form->Réponse[1], w.form->Item[0]);
-        QVERIFY(isUnloaded(w.score(), w.score().Label2));
-        QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
+        QVERIFY(w.scoreUnloaded());
+        QVERIFY(w.presentationUnloaded());
 
         // A pool label dropped onto itself is a drop onto the pool as well.
         w.click(w.form->eva1);
         w.openInstructions();
         w.drag(w.form->Item[0], w.form->Item[0]);  // out from under the pop-ups
-        QVERIFY(isUnloaded(w.score(), w.score().Label2));
-        QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
+        QVERIFY(w.scoreUnloaded());
+        QVERIFY(w.presentationUnloaded());
     }
 
     // ---- scoring and restarting ----
@@ -233,8 +233,8 @@ private slots:
         Window w(1, 1);
         w.openInstructions();
         w.click(w.form->eva1);
-        QVERIFY(w.score().isVisible());
-        QVERIFY(w.presentation().isVisible());
+        QVERIFY(w.scoreShown());
+        QVERIFY(w.presentationShown());
         QCOMPARE(w.presentation().Label2->text().size(), 271);
     }
 
@@ -258,8 +258,8 @@ private slots:
         w.release(w.form->rec1);
         QCOMPARE(w.items(), items);
         QCOMPARE(w.targets(), QStringList(6, QString()));
-        QVERIFY(isUnloaded(w.score(), w.score().Label2));
-        QVERIFY(isUnloaded(w.presentation(), w.presentation().Label2));
+        QVERIFY(w.scoreUnloaded());
+        QVERIFY(w.presentationUnloaded());
         QVERIFY(showsFace(*w.form, w.form->rec1, Normal));
         QVERIFY(w.form->Réponse[0]->isHidden());
         QCOMPARE(w.form->Label2->text(), QStringLiteral("néixer"));

@@ -170,7 +170,7 @@ private slots:
         QVERIFY(selected(canto));
         w.click(f.eva1);  // the pointer puts it down and scores
         QVERIFY(!pickedMark(w)->isVisible());
-        QVERIFY(w.score().isVisible());
+        QVERIFY(w.scoreShown());
 
         tabTo(w, canto);
         key(w, Qt::Key_Space);
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(canto->text(), QString());
         QCOMPARE(focused(w), f.Réponse[0]);
         QVERIFY(!pickedMark(w)->isVisible() && !selected(canto));
-        QVERIFY(w.score().isVisible());
+        QVERIFY(w.scoreShown());
 
         key(w, Qt::Key_Space);  // and back onto an empty pool label: the score goes
         key(w, Qt::Key_Up);
@@ -189,7 +189,7 @@ private slots:
         key(w, Qt::Key_Enter);
         QCOMPARE(f.Item[41]->text(), QStringLiteral("canto"));
         QCOMPARE(f.Réponse[0]->text(), QString());
-        QVERIFY(isUnloaded(w.score(), w.score().Label2));
+        QVERIFY(w.scoreUnloaded());
     }
 
     void escapeEmptyLabelsAndThePickedLabelItself()
@@ -214,7 +214,7 @@ private slots:
         key(w, Qt::Key_Space);  // onto itself: put down, and the pop-ups go as for a drop on the pool
         QVERIFY(!pickedMark(w)->isVisible());
         QCOMPARE(w.items(), items);
-        QVERIFY(isUnloaded(w.score(), w.score().Label2));
+        QVERIFY(w.scoreUnloaded());
     }
 
     void buttonsAndMenuByKeys()
@@ -231,18 +231,18 @@ private slots:
         tabTo(w, f.rec1);
         key(w, Qt::Key_Return);
         QCOMPARE(f.Réponse[0]->text(), QString());
-        QVERIFY(!w.score().isVisible());
+        QVERIFY(!w.scoreShown());
         tabTo(w, f.Label7);
         key(w, Qt::Key_Return);
         key(w, Qt::Key_Tab);
         key(w, Qt::Key_Space);
-        QVERIFY(w.presentation().isVisible());
+        QVERIFY(w.presentationShown());
         QCOMPARE(w.presentation().Label2->text().size(), 271);
         key(w, Qt::Key_Escape);  // the menu closes; the instructions stay
         QVERIFY(f.Picture2->isHidden());
-        QVERIFY(w.presentation().isVisible());
+        QVERIFY(w.presentationShown());
         key(w, Qt::Key_F1);  // help: the instructions
-        QVERIFY(w.presentation().isVisible());
+        QVERIFY(w.presentationShown());
         tabTo(w, f.altre1);
         key(w, Qt::Key_Space);
         QCOMPARE(f.Label2->text(), QStringLiteral("témer"));
@@ -282,7 +282,7 @@ private slots:
         key(w, Qt::Key_Space);
         QTRY_VERIFY(w.presentation().isActiveWindow());
         QTest::keyClick(w.presentation().windowHandle(), Qt::Key_Escape);
-        QVERIFY(!w.presentation().isVisible());
+        QVERIFY(!w.presentationShown());
         QTRY_COMPARE(focused(w), f.MnuObjectif);
     }
 
@@ -396,8 +396,39 @@ private slots:
         auto* press = QAccessible::queryAccessibleInterface(f.eva1)->actionInterface();
         QVERIFY(press);
         press->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(w.score().isVisible());
+        QVERIFY(w.scoreShown());
         QCOMPARE(name(&w.score()), QStringLiteral("Heu aconseguit: 1 / 6"));
+    }
+
+    // Until a key is pressed or a screen reader comes, the labels lay their text out plainly: a
+    // label that can take the focus would build a rich-text document for it at start-up.
+    void theStopsOpenAtTheFirstKeyOrForAScreenReader()
+    {
+        auto focusable = [](QWidget* control) {
+            return QAccessible::queryAccessibleInterface(control)->state().focusable;
+        };
+        auto textDocuments = [](Window& w) {
+            int count = 0;
+            for (QObject* child : w.form->findChildren<QObject*>())
+                count += QByteArray(child->metaObject()->className()) == "QTextDocument";
+            return count;
+        };
+        {
+            Window w(1, 1);
+            QVERIFY(!focusable(w.form->Item[0]) && !focusable(w.form->Réponse[0]) && !focusable(w.form->Label7));
+            QCOMPARE(textDocuments(w), 0);
+            key(w, Qt::Key_Down);  // any key, not only Tab
+            QVERIFY(focusable(w.form->Item[0]) && focusable(w.form->Réponse[5]) && focusable(w.form->MnuQuitter));
+            key(w, Qt::Key_Tab);
+            QCOMPARE(focused(w), w.form->Item[0]);
+        }
+        {
+            Window w(1, 1);
+            QAccessible::setActive(true);
+            const bool opened = focusable(w.form->Item[43]) && focusable(w.form->rec1);
+            QAccessible::setActive(false);
+            QVERIFY(opened);
+        }
     }
 };
 

@@ -77,9 +77,15 @@ public:
                 return item;
         return nullptr;
     }
-    // The pop-ups, found as the learner finds them: among the program's windows.
-    Form15& score() const { return popup<Form15>("Form15"); }
-    Form17& presentation() const { return popup<Form17>("Form17"); }
+    // The pop-ups, found as the learner finds them: among the program's windows. A pop-up is made
+    // when it is first shown.
+    Form15& score() const { return *popup<Form15>("Form15"); }
+    Form17& presentation() const { return *popup<Form17>("Form17"); }
+    bool scoreShown() const { return shown(popup<Form15>("Form15", false)); }
+    bool presentationShown() const { return shown(popup<Form17>("Form17", false)); }
+    // Not shown and emptied, or never made.
+    bool scoreUnloaded() const { return unloaded(popup<Form15>("Form15", false)); }
+    bool presentationUnloaded() const { return unloaded(popup<Form17>("Form17", false)); }
     // Through the menu, as the learner opens the instructions.
     void openInstructions()
     {
@@ -91,12 +97,24 @@ public:
 
 private:
     template <typename Popup>
-    static Popup& popup(const char* name)
+    static Popup* popup(const char* name, bool mustExist = true)
     {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->objectName() == QLatin1String(name))
-                return *static_cast<Popup*>(window);
-        qFatal("no window %s", name);
+                return static_cast<Popup*>(window);
+        if (mustExist)
+            qFatal("no window %s", name);
+        return nullptr;
+    }
+    template <typename Popup>
+    static bool shown(const Popup* popup)
+    {
+        return popup && popup->isVisible();
+    }
+    template <typename Popup>
+    static bool unloaded(const Popup* popup)
+    {
+        return !popup || (!popup->isVisible() && popup->Label2->text().isEmpty());
     }
 
     ScriptedSource* source_ = nullptr;
@@ -115,9 +133,6 @@ inline bool showsFace(const Form14&, QLabel* button, Face face)
         {"eva1", "eva"}, {"rec1", "rec"}, {"altre1", "altre"}, {"Image1", "img"}, {"pica", "pic"}};
     return showsPicture(button, QStringLiteral("%1_%2").arg(stores.at(button->objectName())).arg(int(face)));
 }
-
-// A pop-up that was unloaded is off the screen and has lost its text.
-inline bool isUnloaded(const PopupWindow& popup, const QLabel* text) { return !popup.isVisible() && text->text().isEmpty(); }
 
 inline QColor background(const QLabel* label) { return label->palette().color(QPalette::Window); }
 

@@ -3,7 +3,6 @@
 #include <QImageReader>
 
 namespace chrome {
-namespace {
 
 QImage ReadPng(const QString& path)
 {
@@ -12,8 +11,6 @@ QImage ReadPng(const QString& path)
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
-
-}  // namespace
 
 QPixmap LoadFace(const QString& name, qreal devicePixelRatio)
 {

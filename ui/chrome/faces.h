@@ -15,6 +15,9 @@ namespace chrome {
 // the picture drawn at twice the size, so that it stays as sharp as the text beside it.
 QPixmap LoadFace(const QString& name, qreal devicePixelRatio);
 
+// A PNG picture from the program's resources, read as PNG without trying every image plug-in.
+QImage ReadPng(const QString& path);
+
 // The three faces `<store>_0`, `_1` and `_2`.
 std::array<QPixmap, 3> LoadFaceStore(const char* store, qreal devicePixelRatio);
 

@@ -1,18 +1,70 @@
 #include "layout_font.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
+#include <QHash>
 
 #include <cmath>
+#include <future>
+
+#ifdef CONJUGACIO_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+namespace {
+
+std::future<void>& FontConfigurationRead()
+{
+    static std::future<void> read;
+    return read;
+}
+
+// The face that draws `family`: itself where it is installed, else its first installed substitute.
+// Naming it straight spares fontconfig a search for a face it does not have.
+QString InstalledFamily(const QString& family)
+{
+    static QHash<QString, QString> resolved;
+    auto found = resolved.constFind(family);
+    if (found != resolved.constEnd())
+        return *found;
+    if (FontConfigurationRead().valid())
+        FontConfigurationRead().get();
+    // The plain list of installed families: asking for one family by name would have fontconfig
+    // resolve it as an alias first.
+    static const QStringList installed = QFontDatabase::families();
+    QString face = family;
+    if (!installed.contains(family, Qt::CaseInsensitive)) {
+        for (const QString& substitute : QFont::substitutes(family)) {
+            if (installed.contains(substitute, Qt::CaseInsensitive)) {
+                face = substitute;
+                break;
+            }
+        }
+    }
+    resolved.insert(family, face);
+    return face;
+}
+
+}  // namespace
 
 QFont LayoutFont(const char* family, double points, bool bold)
 {
-    QFont font(QString::fromLatin1(family));
+    QFont font(InstalledFamily(QString::fromLatin1(family)));
     font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
 }
 
 namespace chrome {
+
+void StartReadingFontConfiguration()
+{
+#ifdef CONJUGACIO_FONTCONFIG
+    // Parsing the configuration is most of what fontconfig does before the first text is drawn;
+    // it takes as long as the rest of Qt's start and needs none of it.
+    FontConfigurationRead() = std::async(std::launch::async, [] { FcInit(); });
+#endif
+}
 
 void InstallFontSubstitutions()
 {

@@ -9,6 +9,11 @@ QFont LayoutFont(const char* family, double points, bool bold);
 
 namespace chrome {
 
+// Starts reading the system's font configuration on a second thread, so that it is ready, or
+// nearly, when the first window asks for its fonts. Call it before the application object is
+// made; the first LayoutFont waits for it.
+void StartReadingFontConfiguration();
+
 // Maps the faces the layouts name onto the fonts installed with the program. It runs by itself as
 // the application object comes up, before the first window is built.
 void InstallFontSubstitutions();

@@ -2,6 +2,7 @@
 
 #include "accessible_control.h"
 #include "control_mark.h"
+#include "focus_stops.h"
 #include "exercise_keys.h"
 #include "pick_and_place.h"
 
@@ -23,13 +24,13 @@ ExerciseAccess::ExerciseAccess(QWidget* window, const Form14Layout& controls, co
     makeAccessible();
 
     // Every control a learner acts on takes the keyboard focus; none takes it from a click.
-    for (QWidget* stop : std::initializer_list<QWidget*>{controls.rec1, controls.eva1, controls.altre1,
-                                                        controls.Label7, controls.MnuObjectif, controls.MnuQuitter})
-        stop->setFocusPolicy(Qt::TabFocus);
+    QList<QWidget*> stops{controls.rec1, controls.eva1, controls.altre1, controls.Label7, controls.MnuObjectif,
+                          controls.MnuQuitter};
     for (QLabel* label : controls.Item)
-        label->setFocusPolicy(Qt::TabFocus);
+        stops.append(label);
     for (QLabel* label : controls.Réponse)
-        label->setFocusPolicy(Qt::TabFocus);
+        stops.append(label);
+    new chrome::FocusStops(window, stops);
     // The window holds the focus itself until the first Tab, so that no control is chosen for it.
     window->setFocus(Qt::OtherFocusReason);
     focusMarking_ = new chrome::FocusMarking(window);

@@ -64,7 +64,7 @@ Form14::Form14(std::unique_ptr<engine::UniformSource> source)
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setWindowIcon(QPixmap::fromImage(chrome::ReadPng(QStringLiteral(":/icon.png"))));
     chrome::MakeFrameless(this, /*quitOnClose=*/true);
     setFixedSize(800, 600);
     chrome::SetBackground(this, look::kWindowRed);
@@ -201,9 +201,10 @@ void Form14::showCaption(engine::Slot slot)
 
 void Form14::eva1_Click()
 {
-    form15_.Show();
-    form15_.Label2->setText(toQString(exercise_.scoreText()));
-    chrome::SetAccessibleName(&form15_, form15_.Label2->text());
+    Form15& score = scoreWindow();
+    score.Show();
+    score.Label2->setText(toQString(exercise_.scoreText()));
+    chrome::SetAccessibleName(&score, score.Label2->text());
 }
 
 void Form14::rec1_Click()
@@ -217,8 +218,24 @@ void Form14::rec1_Click()
 
 void Form14::unloadPopups()
 {
-    form15_.Unload();
-    form17_.Unload();
+    if (form15_)
+        form15_->Unload();
+    if (form17_)
+        form17_->Unload();
+}
+
+Form15& Form14::scoreWindow()
+{
+    if (!form15_)
+        form15_ = std::make_unique<Form15>();
+    return *form15_;
+}
+
+Form17& Form14::instructionsWindow()
+{
+    if (!form17_)
+        form17_ = std::make_unique<Form17>();
+    return *form17_;
 }
 
 // ---- Drag and drop ----
@@ -340,9 +357,10 @@ void Form14::closeMenu()
 
 void Form14::MnuObjectif_Click()
 {
-    form17_.Load();
-    form17_.Show();
-    form17_.Label2->setText(kInstructions);
+    Form17& instructions = instructionsWindow();
+    instructions.Load();
+    instructions.Show();
+    instructions.Label2->setText(kInstructions);
 }
 
 void Form14::MnuQuitter_Click() { quit(); }

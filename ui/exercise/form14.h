@@ -72,7 +72,11 @@ private:
     LabelDrag* drag_ = nullptr;
     std::unique_ptr<ExerciseAccess> access_;
     ImageButton evaButton_, recButton_, altreButton_, imgButton_, picButton_;
-    Form15 form15_;
-    Form17 form17_;
+    // The pop-ups are made when first shown: most exercises never open the instructions, and the
+    // exercise window comes up sooner without them.
+    Form15& scoreWindow();
+    Form17& instructionsWindow();
+    std::unique_ptr<Form15> form15_;
+    std::unique_ptr<Form17> form17_;
     bool quitting_ = false;
 };
