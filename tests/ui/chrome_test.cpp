@@ -1,11 +1,18 @@
 // What the three windows share, on its own: where a window goes on its screen and the size of its
 // rounded outline in device pixels. Run once at 100 % and once at 200 %.
+#include "faces.h"
 #include "outline.h"
 #include "window_frame.h"
 
 #include <QtTest>
 
 namespace {
+
+qreal ExpectedRatio()
+{
+    return qEnvironmentVariableIsSet("CONJUGACIO_EXPECTED_RATIO") ? qEnvironmentVariableIntValue("CONJUGACIO_EXPECTED_RATIO")
+                                                                  : 1.0;
+}
 
 // The first pixel of row y that the outline keeps.
 int FirstKept(const QRegion& outline, int y)
@@ -44,9 +51,7 @@ private slots:
     // The outline covers the window in device pixels; its corners stay 40 by 40 of them.
     void outlineCornersKeepTheirSizeInDevicePixels()
     {
-        const qreal expected = qEnvironmentVariableIsSet("CONJUGACIO_EXPECTED_RATIO")
-            ? qEnvironmentVariableIntValue("CONJUGACIO_EXPECTED_RATIO")
-            : 1.0;
+        const qreal expected = ExpectedRatio();
         QWidget window;
         window.setFixedSize(800, 600);
         QCOMPARE(window.devicePixelRatioF(), expected);
@@ -60,6 +65,24 @@ private slots:
         QCOMPARE(FirstKept(outline, 20), 0);
         QVERIFY(!outline.contains(QPoint(w - 1, h - 1)));
         QVERIFY(outline.contains(QPoint(w - 1, h - 21)));
+    }
+
+    // A face keeps its size on the screen and, above 100 %, is drawn from the picture made at
+    // twice the size rather than blown up from the small one.
+    void facesAreSharpAtTheScreensScale()
+    {
+        QWidget window;
+        const qreal ratio = window.devicePixelRatioF();
+        QCOMPARE(ratio, ExpectedRatio());
+        for (const char* name : {"eva_0", "rec_1", "altre_2", "img_0", "pic_1", "fmr_blue"}) {
+            const QString file = QString::fromLatin1(name);
+            const QImage small = chrome::ReadPng(QStringLiteral(":/faces/%1.png").arg(file));
+            const QPixmap face = chrome::LoadFace(file, ratio);
+            QCOMPARE(face.deviceIndependentSize(), QSizeF(small.size()));
+            const QImage expected = ratio > 1 ? chrome::ReadPng(QStringLiteral(":/faces/%1@2x.png").arg(file)) : small;
+            QCOMPARE(face.toImage().convertToFormat(QImage::Format_ARGB32),
+                     expected.convertToFormat(QImage::Format_ARGB32));
+        }
     }
 };
 
