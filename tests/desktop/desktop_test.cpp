@@ -238,6 +238,21 @@ TEST_F(OnDesktop, MinimisedItTakesATaskBarEntryAndOneActivationRestoresIt)
     ASSERT_NO_FATAL_FAILURE(minimise()) << "Minimising a second time";
 }
 
+// Minimised by the window manager rather than by its own box, the window is just as reachable.
+TEST_F(OnDesktop, MinimisedByTheWindowManagerItTakesATaskBarEntryToo)
+{
+    start();
+    const xcb_window_t window = drill->window();
+    x().requestIconify(window);
+    ASSERT_TRUE(WaitUntil([&] { return x().wmState(window) == WmState::Iconic; }))
+        << "The window manager did not iconify the window";
+    EXPECT_TRUE(WaitUntil([&] { return !x().hasState(window, kSkipTaskBar); }))
+        << "Minimised by the window manager, the window has no task-bar entry to come back by";
+    ASSERT_NO_FATAL_FAILURE(activate());
+    std::this_thread::sleep_for(200ms);
+    ASSERT_NO_FATAL_FAILURE(minimise()) << "The minimise box after a restore";
+}
+
 // A task bar may bring the window back before the program has seen itself minimised (a quick
 // learner, a busy machine): the window must still leave the task bar once restored, and its
 // minimise box must go on working.

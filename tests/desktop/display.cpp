@@ -236,6 +236,19 @@ void Display::requestActivation(xcb_window_t window)
     sync();
 }
 
+void Display::requestIconify(xcb_window_t window)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom("WM_CHANGE_STATE");
+    message.data.data32[0] = 3;  // IconicState
+    xcb_send_event(connection_, 0, root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    sync();
+}
+
 void Display::sync()
 {
     std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));

@@ -95,6 +95,8 @@ public:
 
     // What a task bar sends to bring a window to the front (and out of its icon).
     void requestActivation(xcb_window_t window);
+    // What a window manager's own minimise key or menu does: asks for the window to be iconified.
+    void requestIconify(xcb_window_t window);
 
 private:
     void fakeInput(std::uint8_t type, std::uint8_t detail, Point at = {});

@@ -19,8 +19,6 @@ public:
     FocusStops(QWidget* window, const QList<QWidget*>& stops);
     ~FocusStops() override;
 
-    bool open() const { return open_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

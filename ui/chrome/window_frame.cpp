@@ -22,6 +22,7 @@ void MakeFrameless(QWidget* window, bool quitOnClose)
     window->setWindowFlags((x11 ? Qt::Window : Qt::Tool) | Qt::FramelessWindowHint);
     if (x11)
         x11::SetTaskBarEntry(window, false);
+    KeepReachableWhenMinimised(window);
     // Tool windows do not end the program when closed; say again what this window does.
     window->setAttribute(Qt::WA_QuitOnClose, quitOnClose);
 }
@@ -43,30 +44,41 @@ void SetTaskBarEntry(QWidget* window, bool entry)
 
 namespace {
 
-// Waits for a minimised window to come back, then takes its task-bar entry away and goes. Qt says
-// when the state changes; on X11 it learns the state by reading a property that the window manager
-// may already have changed back, so there the window showing again after it was hidden counts too.
-class RestoreWatch : public QObject {
+// Keeps a frameless window reachable while it is minimised, by its own box or by the window
+// manager: it takes a task-bar entry as it goes and gives it up once it is back. Qt says when the
+// state changes; on X11 it learns the state by reading a property that the window manager may
+// already have changed back, so there the window showing again after it was hidden counts too.
+class MinimisedEntry : public QObject {
 public:
-    static constexpr const char* kName = "restoreWatch";
-    explicit RestoreWatch(QWidget* window) : QObject(window), window_(window)
+    static constexpr const char* kName = "minimisedEntry";
+
+    static MinimisedEntry* of(QWidget* window)
     {
-        setObjectName(QLatin1String(kName));
-        window->installEventFilter(this);
-        if (x11::Active()) {
-            handle_ = window->windowHandle();
-            if (handle_)
-                handle_->installEventFilter(this);
-        }
+        auto* found = window->findChild<QObject*>(QLatin1String(kName), Qt::FindDirectChildrenOnly);
+        return found ? static_cast<MinimisedEntry*>(found) : new MinimisedEntry(window);
+    }
+
+    // The window is about to be minimised, or has just been.
+    void minimising()
+    {
+        if (!waiting_)
+            SetTaskBarEntry(window_, true);
+        waiting_ = true;
+        hidden_ = false;
+        watchNativeWindow();
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == window_ && event->type() == QEvent::WindowStateChange) {
-            if (!(window_->windowState() & Qt::WindowMinimized))
+            if (window_->windowState() & Qt::WindowMinimized) {
+                if (!waiting_)
+                    minimisedByTheWindowSystem();
+            } else if (waiting_) {
                 restored();
-        } else if (watched == handle_ && event->type() == QEvent::Expose) {
+            }
+        } else if (watched == handle_ && event->type() == QEvent::Expose && waiting_) {
             if (!handle_->isExposed())
                 hidden_ = true;
             else if (hidden_)
@@ -76,36 +88,59 @@ protected:
     }
 
 private:
+    explicit MinimisedEntry(QWidget* window) : QObject(window), window_(window)
+    {
+        setObjectName(QLatin1String(kName));
+        window->installEventFilter(this);
+    }
+
+    void watchNativeWindow()
+    {
+        if (!x11::Active() || handle_ == window_->windowHandle())
+            return;
+        handle_ = window_->windowHandle();
+        if (handle_)
+            handle_->installEventFilter(this);
+    }
+
+    // Where the entry comes from a change of window type, the native window is made anew, and
+    // shown again: not from inside its own change of state, and minimised once more.
+    void minimisedByTheWindowSystem()
+    {
+        QWidget* window = window_;
+        QMetaObject::invokeMethod(
+            window,
+            [window] {
+                if (window->windowState() & Qt::WindowMinimized)
+                    MinimiseWithTaskBarEntry(window);
+            },
+            Qt::QueuedConnection);
+    }
+
     void restored()
     {
-        if (done_)
-            return;
-        done_ = true;
+        waiting_ = false;
         // The window system may restore a window before Qt has read that it was minimised; Qt
         // then still holds it minimised, and a later minimise would change nothing.
         if (window_->windowState() & Qt::WindowMinimized)
             window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-        // Where the entry comes from a change of window type, the native window is made anew: not
-        // from inside its own change of state.
         QWidget* window = window_;
         QMetaObject::invokeMethod(window, [window] { SetTaskBarEntry(window, false); }, Qt::QueuedConnection);
-        deleteLater();
     }
 
     QWidget* window_;
     QPointer<QWindow> handle_;
+    bool waiting_ = false;
     bool hidden_ = false;
-    bool done_ = false;
 };
 
 }  // namespace
 
+void KeepReachableWhenMinimised(QWidget* window) { MinimisedEntry::of(window); }
+
 void MinimiseWithTaskBarEntry(QWidget* window)
 {
-    SetTaskBarEntry(window, true);
-    auto* pending = window->findChild<QObject*>(QLatin1String(RestoreWatch::kName), Qt::FindDirectChildrenOnly);
-    delete pending;
-    new RestoreWatch(window);
+    MinimisedEntry::of(window)->minimising();
     window->setWindowState((window->windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
     window->show();
 }

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace chrome {
 
-// Frameless, without a task-bar button. quitOnClose says whether closing the window may end the
+// Frameless, without a task-bar button, and reachable when minimised. quitOnClose says whether closing the window may end the
 // program (the exercise window) or not (the pop-ups).
 void MakeFrameless(QWidget* window, bool quitOnClose);
 
@@ -17,9 +17,12 @@ void MakeFrameless(QWidget* window, bool quitOnClose);
 // to be brought back.
 void SetTaskBarEntry(QWidget* window, bool entry);
 
-// Minimises the window with a task-bar entry to bring it back by, which it gives up again once the
-// window system restores it: when the window reappears, even where the restore came so soon that
-// Qt never saw the window minimised.
+// A window without a task-bar button would have no way back once minimised: from then on it takes
+// an entry whenever it is minimised, by its own control or by the window manager, and gives it up
+// once it is back, even where the restore came so soon that Qt never saw it minimised.
+void KeepReachableWhenMinimised(QWidget* window);
+
+// Minimises the window, with its task-bar entry given first.
 void MinimiseWithTaskBarEntry(QWidget* window);
 
 // Where a window of `size` goes in the `available` area of its screen: centred, or, where it does
