@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     }
     chrome::StartReadingFontConfiguration();
     QApplication application(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("cat.conjugacio.Conjugacio"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cat.conjugacio.conjugacio"));
     Form14 window;
     window.show();
     return application.exec();

@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 # Named after the package, not the project, as Debian expects.
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/conjugacio)
 
-set(CONJUGACIO_APP_ID cat.conjugacio.Conjugacio)
+set(CONJUGACIO_APP_ID cat.conjugacio.conjugacio)
 set(data_dir ${PROJECT_SOURCE_DIR}/data)
 set(metainfo ${data_dir}/${CONJUGACIO_APP_ID}.metainfo.xml)
 set(changelog ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)

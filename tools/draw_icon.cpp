@@ -2,8 +2,8 @@
 // source folder:
 //   draw-icon <source folder>
 // writes resources/icon.png (the 32 by 32 window icon, drawn pixel by pixel) and, for the desktop,
-// data/icons/hicolor/<N>x<N>/apps/cat.conjugacio.Conjugacio.png at 16, 32, 48, 64, 128 and 256 pixels
-// and data/icons/hicolor/scalable/apps/cat.conjugacio.Conjugacio.svg. Every size comes from the one
+// data/icons/hicolor/<N>x<N>/apps/cat.conjugacio.conjugacio.png at 16, 32, 48, 64, 128 and 256 pixels
+// and data/icons/hicolor/scalable/apps/cat.conjugacio.conjugacio.svg. Every size comes from the one
 // list of marks below. Run it with QT_QPA_PLATFORM=offscreen where there is no display.
 #include <QColor>
 #include <QDir>
@@ -22,7 +22,7 @@
 
 namespace {
 
-const QString kIconName = QStringLiteral("cat.conjugacio.Conjugacio");
+const QString kIconName = QStringLiteral("cat.conjugacio.conjugacio");
 constexpr int kGrid = 32;
 
 // One mark of the icon on its 32 by 32 pixel grid, as a painter without antialiasing draws it: a

@@ -11,7 +11,7 @@
 namespace {
 
 const QString kSource = QStringLiteral(CONJUGACIO_SOURCE_DIR);
-const QString kIconName = QStringLiteral("cat.conjugacio.Conjugacio");
+const QString kIconName = QStringLiteral("cat.conjugacio.conjugacio");
 
 QStringList FaceNames()
 {
