@@ -4,10 +4,16 @@
 #include <memory>
 #include <string>
 
+#include "child_process.h"
 #include "display.h"
-#include "process.h"
+#include "private_x_server.h"
 
 namespace desktop {
+
+using support::ChildProcess;
+using support::DescribeExit;
+using support::Tail;
+using support::TemporaryFolder;
 
 class Desktop {
 public:
@@ -15,23 +21,18 @@ public:
     // throws std::runtime_error saying what is missing or what went wrong.
     Desktop(int width, int height);
 
-    const std::string& displayName() const { return displayName_; }
+    const std::string& displayName() const { return server_.display(); }
     Display& display() { return *display_; }
     // A private folder for the programs' home, logs and runtime files.
     const std::string& folder() const { return folder_.path(); }
 
 private:
-    void startServer(int width, int height);
     void startWindowManager();
 
     TemporaryFolder folder_;
-    std::unique_ptr<ChildProcess> server_;
-    std::string displayName_;
+    support::PrivateXServer server_;
     std::unique_ptr<Display> display_;
     std::unique_ptr<ChildProcess> windowManager_;
 };
-
-// The last lines of a log, to quote in a failure.
-std::string Tail(const std::string& logPath, int lines = 8);
 
 }  // namespace desktop

@@ -224,26 +224,22 @@ std::uint8_t Display::keycode(std::uint32_t keysym)
 
 void Display::requestActivation(xcb_window_t window)
 {
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = window;
-    message.type = atom("_NET_ACTIVE_WINDOW");
-    message.data.data32[0] = 2;  // from a pager or task bar
-    message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection_, 0, root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    sync();
+    messageWindowManager(window, "_NET_ACTIVE_WINDOW", {2 /* from a pager or task bar */, XCB_CURRENT_TIME});
 }
 
 void Display::requestIconify(xcb_window_t window)
+{
+    messageWindowManager(window, "WM_CHANGE_STATE", {3 /* IconicState */});
+}
+
+void Display::messageWindowManager(xcb_window_t window, const char* type, std::initializer_list<std::uint32_t> data)
 {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = atom("WM_CHANGE_STATE");
-    message.data.data32[0] = 3;  // IconicState
+    message.type = atom(type);
+    std::copy(data.begin(), data.end(), message.data.data32);
     xcb_send_event(connection_, 0, root(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     sync();

@@ -101,6 +101,8 @@ public:
 private:
     void fakeInput(std::uint8_t type, std::uint8_t detail, Point at = {});
     std::uint8_t keycode(std::uint32_t keysym);
+    // A client message about `window` to the window manager, through the root window.
+    void messageWindowManager(xcb_window_t window, const char* type, std::initializer_list<std::uint32_t> data);
     void sync();
 
     xcb_connection_t* connection_ = nullptr;

@@ -8,7 +8,6 @@
 
 #include "desktop.h"
 #include "display.h"
-#include "process.h"
 
 namespace desktop {
 

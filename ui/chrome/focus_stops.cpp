@@ -1,6 +1,5 @@
 #include "focus_stops.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -14,20 +13,18 @@ FocusStops::FocusStops(QWidget* window, const QList<QWidget*>& stops) : QObject(
         openStops();
         return;
     }
-    qApp->installEventFilter(this);
+    // Until the stops open, none of the window's controls can hold the focus, so the window's keys
+    // all come to the window itself.
+    window->installEventFilter(this);
     QAccessible::installActivationObserver(this);
 }
 
 FocusStops::~FocusStops() { QAccessible::removeActivationObserver(this); }
 
-bool FocusStops::eventFilter(QObject* watched, QEvent* event)
+bool FocusStops::eventFilter(QObject*, QEvent* event)
 {
-    const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-    if (key && watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (widget == window_ || window_->isAncestorOf(widget))
-            openStops();
-    }
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+        openStops();
     return false;
 }
 
@@ -42,7 +39,7 @@ void FocusStops::openStops()
     if (open_)
         return;
     open_ = true;
-    qApp->removeEventFilter(this);
+    window_->removeEventFilter(this);
     QAccessible::removeActivationObserver(this);
     for (QWidget* stop : stops_)
         if (stop)

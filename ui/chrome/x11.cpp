@@ -36,10 +36,10 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-// Rewrites the window's own _NET_WM_STATE list, with or without `state`. Qt keeps what it finds
-// there when it maps the window; the window manager reads it when it takes the window.
-void EditStateProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
-                       xcb_atom_t state, bool present)
+// Takes `state` out of the window's own _NET_WM_STATE list. Qt keeps what it finds there when it
+// maps the window; the window manager reads it when it takes the window.
+void RemoveFromStateProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
+                             xcb_atom_t state)
 {
     const auto cookie = xcb_get_property(connection, 0, window, netWmState, XCB_ATOM_ATOM, 0, 64);
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
@@ -52,8 +52,6 @@ void EditStateProperty(xcb_connection_t* connection, xcb_window_t window, xcb_at
             if (atoms[i] != state)
                 states.append(atoms[i]);
     }
-    if (present)
-        states.append(state);
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, netWmState, XCB_ATOM_ATOM, 32,
                         static_cast<uint32_t>(states.size()), states.constData());
 }
@@ -76,16 +74,6 @@ void RequestState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t 
                    reinterpret_cast<const char*>(&message));
 }
 
-struct StateAtoms {
-    xcb_atom_t netWmState;
-    xcb_atom_t skipTaskBar;
-};
-
-StateAtoms TaskBarAtoms(xcb_connection_t* connection)
-{
-    return {Atom(connection, "_NET_WM_STATE"), Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR")};
-}
-
 // Keeps a window out of the task bar, or in it, across the native windows Qt makes for it and
 // every time it is shown. A window manager may refuse the focus to a new ordinary window that
 // already says it skips the task bar (openbox does), so the window is mapped as an ordinary one
@@ -93,7 +81,12 @@ StateAtoms TaskBarAtoms(xcb_connection_t* connection)
 class TaskBarSetting : public QObject {
 public:
     static constexpr const char* kName = "taskBarSetting";
-    TaskBarSetting(QWidget* window, bool entry) : QObject(window), window_(window), entry_(entry)
+    explicit TaskBarSetting(QWidget* window)
+        : QObject(window)
+        , window_(window)
+        , connection_(Connection())
+        , netWmState_(Atom(connection_, "_NET_WM_STATE"))
+        , skipTaskBar_(Atom(connection_, "_NET_WM_STATE_SKIP_TASKBAR"))
     {
         setObjectName(QLatin1String(kName));
         window->installEventFilter(this);
@@ -136,26 +129,23 @@ private:
         }
         if (handle_ && handle_->isExposed())
             return;
-        xcb_connection_t* connection = Connection();
-        const StateAtoms atoms = TaskBarAtoms(connection);
-        EditStateProperty(connection, static_cast<xcb_window_t>(window_->winId()), atoms.netWmState,
-                          atoms.skipTaskBar, false);
-        xcb_flush(connection);
+        RemoveFromStateProperty(connection_, static_cast<xcb_window_t>(window_->winId()), netWmState_, skipTaskBar_);
+        xcb_flush(connection_);
     }
 
     void askWindowManager()
     {
-        xcb_connection_t* connection = Connection();
-        const StateAtoms atoms = TaskBarAtoms(connection);
-        RequestState(connection, static_cast<xcb_window_t>(window_->winId()), atoms.netWmState,
-                     atoms.skipTaskBar, !entry_);
-        xcb_flush(connection);
+        RequestState(connection_, static_cast<xcb_window_t>(window_->winId()), netWmState_, skipTaskBar_, !entry_);
+        xcb_flush(connection_);
     }
 
     QWidget* window_;
+    xcb_connection_t* connection_;
+    const xcb_atom_t netWmState_;
+    const xcb_atom_t skipTaskBar_;
     QPointer<QWindow> handle_;
     bool exposed_ = false;
-    bool entry_;
+    bool entry_ = false;
 };
 
 }  // namespace
@@ -185,7 +175,7 @@ bool SetTaskBarEntry(QWidget* window, bool entry)
     auto* found = window->findChild<QObject*>(QLatin1String(TaskBarSetting::kName), Qt::FindDirectChildrenOnly);
     auto* setting = dynamic_cast<TaskBarSetting*>(found);
     if (!setting)
-        setting = new TaskBarSetting(window, entry);
+        setting = new TaskBarSetting(window);
     setting->set(entry);
     return true;
 }

@@ -56,6 +56,15 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
+// A pop-up, made the first time it is asked for.
+template <typename Popup>
+Popup& Made(std::unique_ptr<Popup>& popup)
+{
+    if (!popup)
+        popup = std::make_unique<Popup>();
+    return *popup;
+}
+
 }  // namespace
 
 Form14::Form14(std::unique_ptr<engine::UniformSource> source)
@@ -201,7 +210,7 @@ void Form14::showCaption(engine::Slot slot)
 
 void Form14::eva1_Click()
 {
-    Form15& score = scoreWindow();
+    Form15& score = Made(form15_);
     score.Show();
     score.Label2->setText(toQString(exercise_.scoreText()));
     chrome::SetAccessibleName(&score, score.Label2->text());
@@ -224,19 +233,6 @@ void Form14::unloadPopups()
         form17_->Unload();
 }
 
-Form15& Form14::scoreWindow()
-{
-    if (!form15_)
-        form15_ = std::make_unique<Form15>();
-    return *form15_;
-}
-
-Form17& Form14::instructionsWindow()
-{
-    if (!form17_)
-        form17_ = std::make_unique<Form17>();
-    return *form17_;
-}
 
 // ---- Drag and drop ----
 
@@ -357,7 +353,7 @@ void Form14::closeMenu()
 
 void Form14::MnuObjectif_Click()
 {
-    Form17& instructions = instructionsWindow();
+    Form17& instructions = Made(form17_);
     instructions.Load();
     instructions.Show();
     instructions.Label2->setText(kInstructions);

@@ -74,8 +74,6 @@ private:
     ImageButton evaButton_, recButton_, altreButton_, imgButton_, picButton_;
     // The pop-ups are made when first shown: most exercises never open the instructions, and the
     // exercise window comes up sooner without them.
-    Form15& scoreWindow();
-    Form17& instructionsWindow();
     std::unique_ptr<Form15> form15_;
     std::unique_ptr<Form17> form17_;
     bool quitting_ = false;

@@ -35,6 +35,8 @@
 #include <string>
 #include <vector>
 
+#include "private_x_server.h"
+
 namespace {
 
 constexpr int kSkipped = 77;
@@ -92,88 +94,9 @@ bool wakePromptly()
     return sched_setscheduler(0, SCHED_FIFO | SCHED_RESET_ON_FORK, &priority) == 0;
 }
 
-bool onPath(const char* program)
-{
-    const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
-        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        const std::string candidate = dirs.substr(start, end - start) + "/" + program;
-        if (access(candidate.c_str(), X_OK) == 0)
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 // Called in a child before exec: should the probe be killed (a test's time-out, Ctrl-C), the
 // child is ended too instead of lingering on the machine.
 void endWithParent() { prctl(PR_SET_PDEATHSIG, SIGTERM); }
-
-// An Xvfb of our own, listening on no TCP port, on a display number well away from the low ones
-// that desktops and other test runs take.
-class PrivateXServer {
-public:
-    bool start()
-    {
-        for (int attempt = 0; attempt < 20; ++attempt)
-            if (startOn(100 + (getpid() + 37 * attempt) % 900))
-                return true;
-        return false;
-    }
-
-    ~PrivateXServer()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-
-    const std::string& display() const { return display_; }
-
-private:
-    bool startOn(int number)
-    {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return false;
-        pid_ = fork();
-        if (pid_ < 0)
-            return false;
-        if (pid_ == 0) {
-            endWithParent();
-            close(fds[0]);
-            const int devNull = open("/dev/null", O_WRONLY);
-            dup2(devNull, STDOUT_FILENO);
-            dup2(devNull, STDERR_FILENO);
-            const std::string display = ":" + std::to_string(number);
-            const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-                   "1280x1024x24", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        // Xvfb writes the display number once it accepts connections; it ends at once when the
-        // number is taken, and then nothing comes.
-        std::string written;
-        char c = 0;
-        while (read(fds[0], &c, 1) == 1 && c != '\n')
-            written += c;
-        close(fds[0]);
-        if (written.empty()) {
-            waitpid(pid_, nullptr, 0);
-            pid_ = -1;
-            return false;
-        }
-        display_ = ":" + written;
-        return true;
-    }
-
-    pid_t pid_ = -1;
-    std::string display_;
-};
 
 struct Sample {
     double mappedMs = 0;
@@ -392,15 +315,22 @@ int main(int argc, char** argv)
                      argv[0]);
         return 2;
     }
-    if (!onPath("Xvfb")) {
+    if (!support::FindOnPath("Xvfb")) {
         std::printf("Xvfb is not installed: nothing measured (scripts/setup.sh installs it).\n");
         return kSkipped;
     }
     const bool prompt = wakePromptly();
-    PrivateXServer server;
+    const support::TemporaryFolder folder;
+    std::optional<support::PrivateXServer> server;
+    try {
+        server.emplace(1280, 1024, folder.path() + "/xvfb.log", std::chrono::seconds(10));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
     WindowWatch watch;
-    if (!server.start() || !watch.connect(server.display())) {
-        std::fprintf(stderr, "could not start a private Xvfb with the DAMAGE extension\n");
+    if (!watch.connect(server->display())) {
+        std::fprintf(stderr, "the private Xvfb has no DAMAGE extension\n");
         return 1;
     }
 
@@ -414,7 +344,7 @@ int main(int argc, char** argv)
     std::printf("Start-up on a private Xvfb %s, %d rounds, bare window and drill alternating which goes first.\n"
                 "Times in ms from exec (CLOCK_MONOTONIC); peak resident memory in MiB (wait4 ru_maxrss);\n"
                 "CPU time in ms, user and system, of the whole run (wait4), which busy neighbours disturb least.\n",
-                server.display().c_str(), options->rounds);
+                server->display().c_str(), options->rounds);
     if (!prompt)
         std::printf("Not allowed real-time priority: times may include the probe's own wake-up delays.\n");
     for (int round = 0; round < options->rounds; ++round) {
@@ -423,7 +353,7 @@ int main(int argc, char** argv)
             std::swap(order[0], order[1]);
         for (Program* program : order) {
             Sample sample;
-            if (auto error = measure(program->path, server.display(), watch, *options, sample)) {
+            if (auto error = measure(program->path, server->display(), watch, *options, sample)) {
                 std::fprintf(stderr, "round %d, %s (%s): %s\n", round + 1, program->name, program->path.c_str(),
                              error->c_str());
                 return 1;

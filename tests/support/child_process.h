@@ -1,4 +1,4 @@
-// A program started by a test, ended by it at the latest when the test lets go of it.
+// A program started by a test or a probe, ended at the latest when its owner lets go of it.
 #pragma once
 
 #include <sys/types.h>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace desktop {
+namespace support {
 
 class ChildProcess {
 public:
@@ -40,6 +40,9 @@ std::string DescribeExit(int status);
 // The full path of `program` on PATH, or nothing.
 std::optional<std::string> FindOnPath(const std::string& program);
 
+// The last lines of a log, to quote in a failure.
+std::string Tail(const std::string& logPath, int lines = 8);
+
 // A fresh private folder under the system's temporary folder, removed with everything in it.
 class TemporaryFolder {
 public:
@@ -53,4 +56,4 @@ private:
     std::string path_;
 };
 
-}  // namespace desktop
+}  // namespace support

@@ -1,4 +1,4 @@
-#include "process.h"
+#include "child_process.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -10,12 +10,14 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
-namespace desktop {
+namespace support {
 namespace {
 
 std::vector<char*> CStrings(const std::vector<std::string>& strings)
@@ -117,9 +119,24 @@ std::optional<std::string> FindOnPath(const std::string& program)
     return std::nullopt;
 }
 
+std::string Tail(const std::string& logPath, int lines)
+{
+    std::ifstream log(logPath);
+    std::deque<std::string> last;
+    for (std::string line; std::getline(log, line);) {
+        last.push_back(line);
+        if (static_cast<int>(last.size()) > lines)
+            last.pop_front();
+    }
+    std::string text;
+    for (const std::string& line : last)
+        text += "\n    " + line;
+    return text.empty() ? " (nothing in " + logPath + ")" : text;
+}
+
 TemporaryFolder::TemporaryFolder()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "conjugacio-desktop-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / "conjugacio-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error(std::string("cannot make a temporary folder: ") + std::strerror(errno));
     path_ = pattern;
@@ -131,4 +148,4 @@ TemporaryFolder::~TemporaryFolder()
     std::filesystem::remove_all(path_, ignored);
 }
 
-}  // namespace desktop
+}  // namespace support
