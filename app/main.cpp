@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "display_check.h"
-#include "form14.h"
-#include "layout_font.h"
+#include "app/display_check.h"
+#include "ui/exercise/exercise_window.h"
+#include "ui/chrome/layout_font.h"
 
 int main(int argc, char* argv[])
 {
@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     chrome::StartReadingFontConfiguration();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("cat.conjugacio.conjugacio"));
-    Form14 window;
+    ExerciseWindow window;
     window.show();
     return application.exec();
 }

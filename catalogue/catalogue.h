@@ -36,7 +36,6 @@ public:
             bits_ |= static_cast<std::uint16_t>(1u << t);
     }
     constexpr bool contains(int tense) const { return (bits_ >> tense) & 1u; }
-    constexpr bool empty() const { return bits_ == 0; }
 
 private:
     std::uint16_t bits_ = 0;

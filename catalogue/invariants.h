@@ -1,7 +1,7 @@
 // Compile-time checks of a verb's paradigm: the pool is exactly the multiset of its rows' forms.
 #pragma once
 
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 namespace catalogue {
 

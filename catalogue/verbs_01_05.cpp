@@ -1,5 +1,5 @@
 // Verbs 1 to 5 of the catalogue.
-#include "invariants.h"
+#include "catalogue/invariants.h"
 
 namespace catalogue {
 namespace {

@@ -1,5 +1,5 @@
 // Verbs 6 to 25 of the catalogue.
-#include "invariants.h"
+#include "catalogue/invariants.h"
 
 namespace catalogue {
 namespace {

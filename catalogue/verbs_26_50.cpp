@@ -1,5 +1,5 @@
 // Verbs 26 to 50 of the catalogue.
-#include "invariants.h"
+#include "catalogue/invariants.h"
 
 namespace catalogue {
 namespace {

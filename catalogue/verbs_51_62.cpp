@@ -1,5 +1,5 @@
 // Verbs 51 to 62 of the catalogue.
-#include "invariants.h"
+#include "catalogue/invariants.h"
 
 namespace catalogue {
 namespace {

@@ -1,4 +1,4 @@
-#include "exercise.h"
+#include "engine/exercise.h"
 
 #include <algorithm>
 #include <cassert>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <utility>
 
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 namespace engine {
 
@@ -28,19 +28,6 @@ std::string_view displayText(std::string_view entry)
     return stop == std::string_view::npos ? entry : entry.substr(stop + 1);
 }
 
-Loader loaderFor(int verb)
-{
-    // Each loader with the block whose verbs it loads; any number past the third block's last
-    // verb goes to the fourth loader.
-    const std::pair<catalogue::Block, Loader> blocks[] = {{catalogue::verbs1to5(), LoadVerbs1to5},
-                                                          {catalogue::verbs6to25(), LoadVerbs6to25},
-                                                          {catalogue::verbs26to50(), LoadVerbs26to50}};
-    for (const auto& [block, loader] : blocks)
-        if (verb <= block.last)
-            return loader;
-    return LoadVerbs51to62;
-}
-
 namespace {
 
 // floor(r * count) + 1, kept within 1..count.
@@ -58,36 +45,56 @@ void Exercise::build(UniformSource& source)
         board_.targets[static_cast<std::size_t>(i)].clear();
         board_.rowVisible[static_cast<std::size_t>(i)] = true;
     }
-    for (auto& slot : module_.Proposals)
+    for (auto& slot : pool_)
         slot.clear();
-    board_.itemFontSize = kNormalFontSize;
+    board_.poolFontSize = kNormalFontSize;
     board_.targetFontSize = kNormalFontSize;
     board_.title = kTitle;
     board_.titleVisible = true;
 
     source.reseedFromClock();
-    module_.CurrentTense = drawNumber(source, catalogue::kTenseCount);
-    module_.CurrentVerb = drawNumber(source, catalogue::kVerbCount);
+    tense_ = drawNumber(source, catalogue::kTenseCount);
+    verb_ = drawNumber(source, catalogue::kVerbCount);
 
     board_.instruction = kInstruction;
-    board_.infinitive = catalogue::infinitive(module_.CurrentVerb);
-    board_.tensePhrase = catalogue::tensePhrase(module_.CurrentTense);
+    board_.infinitive = catalogue::infinitive(verb_);
+    board_.tensePhrase = catalogue::tensePhrase(tense_);
 
-    loaderFor(module_.CurrentVerb)(module_, board_);
+    loadParadigm();
     showPoolAsBuilt();
+}
+
+// Copies the verb's pool and the row of the current tense, lowers the type sizes the catalogue
+// asks for and hides the first person's row in the imperative.
+void Exercise::loadParadigm()
+{
+    const catalogue::VerbParadigm& paradigm = catalogue::paradigm(verb_);
+    if (paradigm.poolFontSmall)
+        board_.poolFontSize = kSmallFontSize;
+    std::copy(paradigm.pool.begin(), paradigm.pool.end(), pool_.begin());
+
+    const catalogue::Row& row = paradigm.row(tense_);
+    const int first = catalogue::firstPersonRow(tense_);
+    for (int r = first; r < kTargets; ++r)
+        expected_[static_cast<std::size_t>(r)] = row[static_cast<std::size_t>(r)];
+    if (first == 1)
+        board_.rowVisible[0] = false;
+
+    if (paradigm.targetFontSmall.contains(tense_))
+        board_.targetFontSize = kSmallFontSize;
 }
 
 void Exercise::showPoolAsBuilt()
 {
-    for (std::size_t i = 0; i < board_.items.size(); ++i)
-        board_.items[i] = displayText(module_.Proposals[i]);
+    for (std::size_t i = 0; i < board_.pool.size(); ++i)
+        board_.pool[i] = displayText(pool_[i]);
 }
 
 const std::string& Exercise::caption(Slot slot) const
 {
     if (slot.kind == Slot::Kind::Pool) {
         assert(slot.index >= 0 && slot.index < kPoolSlots);
-        return board_.items[static_cast<std::size_t>(slot.index)];
+        return board_.pool[static_cast<std::size_t>(slot.index)];
     }
     assert(slot.index >= 0 && slot.index < kTargets);
     return board_.targets[static_cast<std::size_t>(slot.index)];
@@ -107,15 +114,15 @@ void Exercise::exchange(Slot source, Slot target)
 int Exercise::score() const
 {
     int score = 0;
-    for (int r = catalogue::firstPersonRow(module_.CurrentTense); r < kTargets; ++r) {
+    for (int r = catalogue::firstPersonRow(tense_); r < kTargets; ++r) {
         const auto i = static_cast<std::size_t>(r);
-        if (module_.ExpectedAnswers[i] == board_.targets[i])
+        if (expected_[i] == board_.targets[i])
             ++score;
     }
     return score;
 }
 
-int Exercise::outOf() const { return kTargets - catalogue::firstPersonRow(module_.CurrentTense); }
+int Exercise::outOf() const { return kTargets - catalogue::firstPersonRow(tense_); }
 
 std::string Exercise::scoreText() const
 {

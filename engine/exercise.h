@@ -1,24 +1,14 @@
 // The one exercise in progress: building it, moving forms, scoring and restarting.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
-#include "module1.h"
-#include "random_source.h"
+#include "engine/board.h"
+#include "engine/random_source.h"
 
 namespace engine {
-
-// A label the learner can drag from or drop onto: a pool slot or a person target.
-struct Slot {
-    enum class Kind { Pool, Target };
-    Kind kind;
-    int index;  // 0..43 for the pool, 0..5 for the targets
-
-    static constexpr Slot pool(int i) { return {Kind::Pool, i}; }
-    static constexpr Slot target(int i) { return {Kind::Target, i}; }
-    friend constexpr bool operator==(Slot, Slot) = default;
-};
 
 inline constexpr std::string_view kInstruction = "- Heu de conjugar el verb  ";
 inline constexpr std::string_view kTitle = "La conjugació dels verbs- ";
@@ -27,17 +17,19 @@ inline constexpr std::string_view kScorePrefix = "Heu aconseguit: ";
 // A pool entry is shown from the character after its first full stop; without one, whole.
 std::string_view displayText(std::string_view entry);
 
-// The loader of the block that holds `verb`.
-using Loader = void (*)(Module1&, Board&);
-Loader loaderFor(int verb);
-
 class Exercise {
 public:
-    const Module1& state() const { return module_; }
+    int verb() const { return verb_; }    // 1..62 once an exercise is built, 0 before
+    int tense() const { return tense_; }  // 1..8; 3 is the imperative
+    // The pool as built, which a restart brings back; "" is a blank slot.
+    const std::array<std::string, kPoolSlots>& pool() const { return pool_; }
+    // The form expected on each person row. Rows a tense does not use keep what an earlier
+    // exercise left there and are never compared.
+    const std::array<std::string, kTargets>& expected() const { return expected_; }
     const Board& board() const { return board_; }
 
     // Builds a new exercise: resets the board, reseeds the source, draws the tense and then
-    // the verb, writes the instruction, runs the verb's loader and shows the pool.
+    // the verb, writes the instruction, loads the verb's paradigm and shows the pool.
     void build(UniformSource& source);
 
     const std::string& caption(Slot slot) const;
@@ -53,10 +45,14 @@ public:
     void restart();
 
 private:
+    void loadParadigm();
     std::string& mutableCaption(Slot slot);
     void showPoolAsBuilt();
 
-    Module1 module_;
+    int verb_ = 0;
+    int tense_ = 0;
+    std::array<std::string, kPoolSlots> pool_;
+    std::array<std::string, kTargets> expected_;
     Board board_;
 };
 

@@ -2,7 +2,7 @@
 //   verb  N  infinitive  P  T      P: 1 if the pool is in small type; T: small-type tenses, "2,3"
 //   pool  N  slot  form            slots 0..43, a blank slot with an empty form
 //   cell  N  tense  row  form      every answer cell (rows 1..5 for the imperative)
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <cstdio>
 #include <string>

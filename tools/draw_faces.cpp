@@ -1,6 +1,7 @@
 // Draws the pictures of the button faces into a resources folder:
 //   draw-faces <resources folder>
-// writes faces/eva_0..2.png, rec_0..2, altre_0..2, img_0..2, pic_0..2, fmr_blue.png and fmr_green.png,
+// writes faces/<button>_normal.png, _hover.png and _pressed.png for the buttons score, restart,
+// new_verb, close and minimise, and popup_close_blue.png and popup_close_green.png,
 // and each of them again as <name>@2x.png, drawn at twice the resolution for screens scaled to 200 %.
 // Run it with QT_QPA_PLATFORM=offscreen where there is no display.
 #include <QColor>
@@ -128,39 +129,39 @@ int main(int argc, char** argv)
     const QString faces = root.filePath(QStringLiteral("faces")) + QLatin1Char('/');
 
     struct Bar {
-        const char* store;
+        const char* button;
         int width;
         QString text;
         QColor normal, hover;
     };
     const Bar bars[] = {
-        {"eva", 69, QStringLiteral("Avaluar."), QColor(4, 129, 129), QColor(59, 86, 126)},
-        {"rec", 118, QStringLiteral("Recomençar."), QColor(4, 131, 131), QColor(65, 74, 131)},
-        {"altre", 118, QStringLiteral("Altre verb."), QColor(4, 131, 131), QColor(65, 74, 131)},
+        {"score", 69, QStringLiteral("Avaluar."), QColor(4, 129, 129), QColor(59, 86, 126)},
+        {"restart", 118, QStringLiteral("Recomençar."), QColor(4, 131, 131), QColor(65, 74, 131)},
+        {"new_verb", 118, QStringLiteral("Altre verb."), QColor(4, 131, 131), QColor(65, 74, 131)},
     };
     struct BoxFaces {
-        const char* store;
+        const char* button;
         Glyph glyph;
     };
-    const BoxFaces boxes[] = {{"img", Glyph::Cross}, {"pic", Glyph::Bar}};
+    const BoxFaces boxes[] = {{"close", Glyph::Cross}, {"minimise", Glyph::Bar}};
 
     bool ok = true;
     for (const int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
         for (const Bar& bar : bars) {
-            const QString stem = faces + QLatin1String(bar.store);
-            ok &= Save(TextBar(bar.width, 20, bar.normal, bar.text, Qt::black, 0, scale), stem + "_0" + suffix);
-            ok &= Save(TextBar(bar.width, 20, bar.hover, bar.text, Qt::black, 3, scale), stem + "_1" + suffix);
-            ok &= Save(TextBar(bar.width, 20, kSalmon, bar.text, kPalePink, 0, scale), stem + "_2" + suffix);
+            const QString stem = faces + QLatin1String(bar.button);
+            ok &= Save(TextBar(bar.width, 20, bar.normal, bar.text, Qt::black, 0, scale), stem + "_normal" + suffix);
+            ok &= Save(TextBar(bar.width, 20, bar.hover, bar.text, Qt::black, 3, scale), stem + "_hover" + suffix);
+            ok &= Save(TextBar(bar.width, 20, kSalmon, bar.text, kPalePink, 0, scale), stem + "_pressed" + suffix);
         }
         for (const BoxFaces& box : boxes) {
-            const QString stem = faces + QLatin1String(box.store);
-            ok &= Save(Box(QColor(192, 192, 192), Qt::black, box.glyph, scale), stem + "_0" + suffix);
-            ok &= Save(Box(QColor(174, 215, 255), QColor(0, 128, 255), box.glyph, scale), stem + "_1" + suffix);
-            ok &= Save(Box(QColor(63, 63, 63), Qt::white, box.glyph, scale), stem + "_2" + suffix);
+            const QString stem = faces + QLatin1String(box.button);
+            ok &= Save(Box(QColor(192, 192, 192), Qt::black, box.glyph, scale), stem + "_normal" + suffix);
+            ok &= Save(Box(QColor(174, 215, 255), QColor(0, 128, 255), box.glyph, scale), stem + "_hover" + suffix);
+            ok &= Save(Box(QColor(63, 63, 63), Qt::white, box.glyph, scale), stem + "_pressed" + suffix);
         }
-        ok &= Save(CloseFace(QColor(114, 116, 184), Qt::black, scale), faces + "fmr_blue" + suffix);
-        ok &= Save(CloseFace(QColor(104, 172, 115), QColor(128, 0, 0), scale), faces + "fmr_green" + suffix);
+        ok &= Save(CloseFace(QColor(114, 116, 184), Qt::black, scale), faces + "popup_close_blue" + suffix);
+        ok &= Save(CloseFace(QColor(104, 172, 115), QColor(128, 0, 0), scale), faces + "popup_close_green" + suffix);
     }
     return ok ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 // Building one exercise in the engine, without any window.
 #include <benchmark/benchmark.h>
 
-#include "exercise.h"
+#include "engine/exercise.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ void BuildExercise(benchmark::State& state)
     engine::Exercise exercise;
     for (auto _ : state) {
         exercise.build(source);
-        benchmark::DoNotOptimize(exercise.board().items.data());
+        benchmark::DoNotOptimize(exercise.board().pool.data());
     }
 }
 BENCHMARK(BuildExercise)->Repetitions(15)->ReportAggregatesOnly(true);

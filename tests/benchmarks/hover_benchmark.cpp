@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QtTest>
 
-#include "form14.h"
+#include "ui/exercise/exercise_window.h"
 
 namespace {
 
@@ -23,10 +23,10 @@ protected:
     }
 };
 
-Form14* window = nullptr;
+ExerciseWindow* window = nullptr;
 bool repainted = false;  // a move repainted something: the run fails
 
-void settle(Form14& form)
+void settle(ExerciseWindow& form)
 {
     QTest::mouseMove(form.windowHandle(), {600, 70});
     QApplication::processEvents();
@@ -74,7 +74,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
-    Form14 form;
+    ExerciseWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -3,7 +3,7 @@
 // unless the form is listed, with the model verb it follows, in analyser_exceptions.tsv. The generators
 // of the same pairs check that the written tenses use the central forms, and the spelling dictionary
 // of hunspell checks every form too.
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <gtest/gtest.h>
 

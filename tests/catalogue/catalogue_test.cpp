@@ -1,6 +1,6 @@
 // The catalogue's fixed content and the shape of every form: the verbs whose rows are fixed in
 // full, the present of the others, where alternative forms stand, type sizes, and the pools.
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <gtest/gtest.h>
 

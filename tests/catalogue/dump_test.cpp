@@ -1,5 +1,5 @@
 // The catalogue-dump tool: its records, their order, and that reading them back gives the catalogue.
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <gtest/gtest.h>
 

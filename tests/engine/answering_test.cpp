@@ -4,8 +4,8 @@
 #include <random>
 #include <vector>
 
-#include "exercise.h"
-#include "scripted_source.h"
+#include "engine/exercise.h"
+#include "tests/engine/scripted_source.h"
 
 using engine::Exercise;
 using engine::Slot;
@@ -14,7 +14,7 @@ namespace {
 
 std::vector<std::string> allCaptions(const Exercise& exercise)
 {
-    std::vector<std::string> captions(exercise.board().items.begin(), exercise.board().items.end());
+    std::vector<std::string> captions(exercise.board().pool.begin(), exercise.board().pool.end());
     captions.insert(captions.end(), exercise.board().targets.begin(), exercise.board().targets.end());
     std::sort(captions.begin(), captions.end());
     return captions;
@@ -23,7 +23,7 @@ std::vector<std::string> allCaptions(const Exercise& exercise)
 // The slot that shows `form` in the pool.
 Slot poolSlotOf(const Exercise& exercise, const std::string& form)
 {
-    const auto& items = exercise.board().items;
+    const auto& items = exercise.board().pool;
     return Slot::pool(static_cast<int>(std::find(items.begin(), items.end(), form) - items.begin()));
 }
 
@@ -61,7 +61,7 @@ TEST(Exchange, TheTableOfDrops)
 
     const auto before = e.board();
     e.exchange(Slot::pool(5), Slot::pool(5));  // onto itself: no change
-    EXPECT_EQ(e.board().items, before.items);
+    EXPECT_EQ(e.board().pool, before.pool);
 }
 
 TEST(Exchange, AnySequenceOfDropsKeepsTheCaptionsOfTheBuild)
@@ -126,7 +126,7 @@ TEST(Score, ImperativeComparesRowsOneToFive)
     source.queueExercise(1, 3);
     Exercise e;
     e.build(source);
-    e.build(source);  // ExpectedAnswers[0] still holds "canto" from the first exercise
+    e.build(source);  // the expected form of row 0 still holds "canto" from the first exercise
     EXPECT_EQ(e.scoreText(), "Heu aconseguit: 0 / 5");
     for (auto [form, row] : std::vector<std::pair<std::string, int>>{
              {"canta", 1}, {"canti", 2}, {"cantem", 3}, {"canteu", 4}, {"cantin", 5}})
@@ -160,14 +160,14 @@ TEST(Restart, BringsBackEveryPoolSlotAndEmptiesTheTargets)
     e.exchange(Slot::pool(0), Slot::pool(7));
     e.exchange(Slot::pool(3), Slot::target(1));
     e.restart();
-    EXPECT_EQ(e.board().items, built.items);
+    EXPECT_EQ(e.board().pool, built.pool);
     for (const auto& target : e.board().targets)
         EXPECT_EQ(target, "");
     EXPECT_EQ(e.board().rowVisible, built.rowVisible);
-    EXPECT_EQ(e.board().itemFontSize, built.itemFontSize);
+    EXPECT_EQ(e.board().poolFontSize, built.poolFontSize);
     EXPECT_EQ(e.board().targetFontSize, built.targetFontSize);
-    EXPECT_EQ(e.state().CurrentVerb, 26);
-    EXPECT_EQ(e.state().CurrentTense, 3);
+    EXPECT_EQ(e.verb(), 26);
+    EXPECT_EQ(e.tense(), 3);
 }
 
 }  // namespace

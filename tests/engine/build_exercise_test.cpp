@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "catalogue.h"
-#include "exercise.h"
-#include "scripted_source.h"
+#include "catalogue/catalogue.h"
+#include "engine/exercise.h"
+#include "tests/engine/scripted_source.h"
 
 using engine::Exercise;
 
@@ -21,19 +21,18 @@ TEST(BuildExercise, EveryVerbAndTenseLoadsItsPoolAndExpectedRow)
             ScriptedSource source;
             source.queueExercise(verb, tense);
             exercise.build(source);
-            const auto& state = exercise.state();
             const auto& board = exercise.board();
             const auto& paradigm = catalogue::paradigm(verb);
-            ASSERT_EQ(state.CurrentVerb, verb);
-            ASSERT_EQ(state.CurrentTense, tense);
+            ASSERT_EQ(exercise.verb(), verb);
+            ASSERT_EQ(exercise.tense(), tense);
             for (int k = 0; k < engine::kPoolSlots; ++k) {
-                EXPECT_EQ(state.Proposals[k], str(paradigm.pool[k]));
-                EXPECT_EQ(board.items[k], str(paradigm.pool[k]));
+                EXPECT_EQ(exercise.pool()[k], str(paradigm.pool[k]));
+                EXPECT_EQ(board.pool[k], str(paradigm.pool[k]));
             }
             for (int r = catalogue::firstPersonRow(tense); r < 6; ++r)
-                EXPECT_EQ(state.ExpectedAnswers[r], str(paradigm.row(tense)[r]));
+                EXPECT_EQ(exercise.expected()[r], str(paradigm.row(tense)[r]));
             EXPECT_EQ(board.rowVisible[0], tense != 3);
-            EXPECT_EQ(board.itemFontSize, paradigm.poolFontSmall ? 8 : 10);
+            EXPECT_EQ(board.poolFontSize, paradigm.poolFontSmall ? 8 : 10);
             EXPECT_EQ(board.targetFontSize, paradigm.targetFontSmall.contains(tense) ? 8 : 10);
             EXPECT_EQ(board.infinitive, str(catalogue::infinitive(verb)));
             EXPECT_EQ(board.tensePhrase, str(catalogue::tensePhrase(tense)));
@@ -58,12 +57,12 @@ TEST(BuildExercise, DrawsTenseFirstThenVerbAfterReseeding)
     source.draws = {0.0, 0.999999, 0.999999, 0.0};  // tense 1 and verb 62, then tense 8 and verb 1
     Exercise exercise;
     exercise.build(source);
-    EXPECT_EQ(exercise.state().CurrentTense, 1);
-    EXPECT_EQ(exercise.state().CurrentVerb, 62);
+    EXPECT_EQ(exercise.tense(), 1);
+    EXPECT_EQ(exercise.verb(), 62);
     EXPECT_EQ(source.reseeds, 1);
     exercise.build(source);
-    EXPECT_EQ(exercise.state().CurrentTense, 8);
-    EXPECT_EQ(exercise.state().CurrentVerb, 1);
+    EXPECT_EQ(exercise.tense(), 8);
+    EXPECT_EQ(exercise.verb(), 1);
     EXPECT_EQ(source.reseeds, 2);
     EXPECT_EQ(source.calls, "rddrdd");  // each exercise reseeds before it draws
 }
@@ -75,8 +74,8 @@ TEST(BuildExercise, ClockSeededSourceStaysInRangeAndVaries)
     std::set<std::pair<int, int>> seen;
     for (int i = 0; i < 200; ++i) {
         exercise.build(source);
-        const int verb = exercise.state().CurrentVerb;
-        const int tense = exercise.state().CurrentTense;
+        const int verb = exercise.verb();
+        const int tense = exercise.tense();
         ASSERT_GE(verb, 1);
         ASSERT_LE(verb, 62);
         ASSERT_GE(tense, 1);
@@ -100,8 +99,8 @@ TEST(BuildExercise, ImperativeHidesRowZeroUntilTheNextExercise)
     for (int r = 1; r < 6; ++r)
         EXPECT_TRUE(exercise.board().rowVisible[r]);
     // The imperative leaves the first slot as the previous exercise set it.
-    EXPECT_EQ(exercise.state().ExpectedAnswers[0], "canto");
-    EXPECT_EQ(exercise.state().ExpectedAnswers[1], "canta");
+    EXPECT_EQ(exercise.expected()[0], "canto");
+    EXPECT_EQ(exercise.expected()[1], "canta");
     exercise.build(source);
     EXPECT_TRUE(exercise.board().rowVisible[0]);
 }
@@ -115,66 +114,46 @@ TEST(BuildExercise, SmallTypeIsResetAtTheNextExercise)
     source.queueExercise(1, 1);
     Exercise exercise;
     exercise.build(source);
-    EXPECT_EQ(exercise.board().itemFontSize, 8);
+    EXPECT_EQ(exercise.board().poolFontSize, 8);
     EXPECT_EQ(exercise.board().targetFontSize, 8);
     exercise.build(source);
-    EXPECT_EQ(exercise.board().itemFontSize, 8);
+    EXPECT_EQ(exercise.board().poolFontSize, 8);
     EXPECT_EQ(exercise.board().targetFontSize, 10);
     exercise.build(source);
-    EXPECT_EQ(exercise.board().itemFontSize, 10);
+    EXPECT_EQ(exercise.board().poolFontSize, 10);
     EXPECT_EQ(exercise.board().targetFontSize, 8);
     exercise.build(source);
-    EXPECT_EQ(exercise.board().itemFontSize, 10);
+    EXPECT_EQ(exercise.board().poolFontSize, 10);
     EXPECT_EQ(exercise.board().targetFontSize, 10);
 }
 
 TEST(BuildExercise, GivenEdgeCases)
 {
     const Exercise cantar = buildExercise(1, 2);
-    EXPECT_EQ(cantar.state().ExpectedAnswers,
+    EXPECT_EQ(cantar.expected(),
               (std::array<std::string, 6>{"canti", "cantis", "canti", "cantem", "canteu", "cantin"}));
-    EXPECT_EQ(cantar.state().Proposals[0], "canti");
-    EXPECT_EQ(cantar.state().Proposals[12], "canti");
+    EXPECT_EQ(cantar.pool()[0], "canti");
+    EXPECT_EQ(cantar.pool()[12], "canti");
     for (int k = 40; k < 44; ++k) {
-        EXPECT_EQ(cantar.state().Proposals[k], "");
-        EXPECT_EQ(cantar.board().items[k], "");
+        EXPECT_EQ(cantar.pool()[k], "");
+        EXPECT_EQ(cantar.board().pool[k], "");
     }
 
     const Exercise creixer1 = buildExercise(14, 1);
     const Exercise creixer2 = buildExercise(14, 2);
-    EXPECT_EQ(creixer1.state().ExpectedAnswers[3], "creixem");
-    EXPECT_EQ(creixer2.state().ExpectedAnswers[3], "creixem(o cresquem)");
+    EXPECT_EQ(creixer1.expected()[3], "creixem");
+    EXPECT_EQ(creixer2.expected()[3], "creixem(o cresquem)");
 
     const Exercise haver = buildExercise(22, 3);
     for (int r = 1; r < 6; ++r)
-        EXPECT_EQ(haver.state().ExpectedAnswers[r], "");
+        EXPECT_EQ(haver.expected()[r], "");
 
     const Exercise ser = buildExercise(40, 1);
-    EXPECT_EQ(ser.state().ExpectedAnswers[0], "sóc(o só)");
-    EXPECT_EQ(ser.board().itemFontSize, 10);
+    EXPECT_EQ(ser.expected()[0], "sóc(o só)");
+    EXPECT_EQ(ser.board().poolFontSize, 10);
     EXPECT_EQ(ser.board().targetFontSize, 10);
-    EXPECT_NE(ser.state().Proposals[42], "");
-    EXPECT_EQ(ser.state().Proposals[43], "");
-}
-
-TEST(Loaders, EachLoaderHandlesOnlyItsBlock)
-{
-    const std::array<engine::Loader, 4> loaders = {engine::LoadVerbs1to5, engine::LoadVerbs6to25,
-                                                  engine::LoadVerbs26to50, engine::LoadVerbs51to62};
-    const std::array<std::pair<int, int>, 4> blocks = {{{1, 5}, {6, 25}, {26, 50}, {51, 62}}};
-    for (int verb = 1; verb <= 62; ++verb) {
-        for (std::size_t b = 0; b < loaders.size(); ++b) {
-            engine::Module1 module;
-            module.CurrentVerb = verb;
-            module.CurrentTense = 3;
-            engine::Board board;
-            loaders[b](module, board);
-            const bool inBlock = verb >= blocks[b].first && verb <= blocks[b].second;
-            EXPECT_EQ(module.Proposals[0].empty(), !inBlock) << "verb " << verb << " loader " << b;
-            EXPECT_EQ(board.rowVisible[0], !inBlock);
-        }
-        EXPECT_EQ(engine::loaderFor(verb), loaders[verb < 6 ? 0 : verb < 26 ? 1 : verb < 51 ? 2 : 3]);
-    }
+    EXPECT_NE(ser.pool()[42], "");
+    EXPECT_EQ(ser.pool()[43], "");
 }
 
 TEST(DisplayText, ShowsTheTextAfterTheFirstFullStop)

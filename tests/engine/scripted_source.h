@@ -4,7 +4,7 @@
 #include <deque>
 #include <string>
 
-#include "random_source.h"
+#include "engine/random_source.h"
 
 class ScriptedSource final : public engine::UniformSource {
 public:

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "random_source.h"
+#include "engine/random_source.h"
 
 namespace soak {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue.h"
-#include "exercise.h"
-#include "soak.h"
+#include "catalogue/catalogue.h"
+#include "engine/exercise.h"
+#include "tests/engine/soak.h"
 
 using engine::Exercise;
 using engine::Slot;
@@ -40,7 +40,7 @@ public:
     // Does one operation and returns what broke, or "" when every rule still holds.
     std::string step()
     {
-        last_ = exercise_.state().CurrentVerb == 0 ? Operation{} : draw();
+        last_ = exercise_.verb() == 0 ? Operation{} : draw();
         ++counts_[last_.kind];
         std::ostringstream broken;
         switch (last_.kind) {
@@ -60,7 +60,7 @@ public:
         text << kNames[last_.kind];
         if (last_.kind == Operation::Drop)
             text << " from " << last_.source << " onto " << last_.target;
-        text << " (verb " << exercise_.state().CurrentVerb << ", tense " << exercise_.state().CurrentTense << ")";
+        text << " (verb " << exercise_.verb() << ", tense " << exercise_.tense() << ")";
         return text.str();
     }
 
@@ -96,8 +96,8 @@ private:
     {
         const int reseeds = source_.reseeds;
         exercise_.build(source_);
-        const int verb = exercise_.state().CurrentVerb;
-        const int tense = exercise_.state().CurrentTense;
+        const int verb = exercise_.verb();
+        const int tense = exercise_.tense();
         if (source_.reseeds != reseeds + 1)
             broken << "a new exercise reseeded " << source_.reseeds - reseeds << " times; ";
         if (verb < 1 || verb > catalogue::kVerbCount || tense < 1 || tense > catalogue::kTenseCount) {
@@ -111,7 +111,7 @@ private:
         std::sort(builtCaptions_.begin(), builtCaptions_.end());
 
         const engine::Board& board = exercise_.board();
-        if (!std::equal(board.items.begin(), board.items.end(), builtItems_.begin()))
+        if (!std::equal(board.pool.begin(), board.pool.end(), builtItems_.begin()))
             broken << "the pool is not shown in its slots as the catalogue arranges it; ";
         for (int r = 0; r < engine::kTargets; ++r)
             if (board.rowVisible[static_cast<std::size_t>(r)] != (r > 0 || tense != kImperative))
@@ -151,9 +151,9 @@ private:
     {
         exercise_.restart();
         const engine::Board& board = exercise_.board();
-        if (board.items != built_.items)
+        if (board.pool != built_.pool)
             broken << "a restart does not give the pool back as built; ";
-        if (board.rowVisible != built_.rowVisible || board.itemFontSize != built_.itemFontSize ||
+        if (board.rowVisible != built_.rowVisible || board.poolFontSize != built_.poolFontSize ||
             board.targetFontSize != built_.targetFontSize || board.infinitive != built_.infinitive ||
             board.tensePhrase != built_.tensePhrase)
             broken << "a restart changes the exercise; ";
@@ -162,12 +162,12 @@ private:
                 broken << "a restart leaves \"" << target << "\" on a target; ";
     }
 
-    int personsAsked() const { return exercise_.state().CurrentTense == kImperative ? 5 : 6; }
+    int personsAsked() const { return exercise_.tense() == kImperative ? 5 : 6; }
 
     // The rows whose target shows the catalogue's form for this verb, tense and person.
     int rightAnswers() const
     {
-        const auto& row = catalogue::paradigm(exercise_.state().CurrentVerb).row(exercise_.state().CurrentTense);
+        const auto& row = catalogue::paradigm(exercise_.verb()).row(exercise_.tense());
         int right = 0;
         for (int r = engine::kTargets - personsAsked(); r < engine::kTargets; ++r)
             right += exercise_.board().targets[static_cast<std::size_t>(r)] == row[static_cast<std::size_t>(r)];
@@ -177,7 +177,7 @@ private:
     void checkBoard(std::ostream& broken)
     {
         const engine::Board& board = exercise_.board();
-        captions_.assign(board.items.begin(), board.items.end());
+        captions_.assign(board.pool.begin(), board.pool.end());
         captions_.insert(captions_.end(), board.targets.begin(), board.targets.end());
         std::sort(captions_.begin(), captions_.end());
         if (!std::equal(captions_.begin(), captions_.end(), builtCaptions_.begin(), builtCaptions_.end()))

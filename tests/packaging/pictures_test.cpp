@@ -15,11 +15,17 @@ const QString kIconName = QStringLiteral("cat.conjugacio.conjugacio");
 
 QStringList FaceNames()
 {
-    QStringList names{QStringLiteral("fmr_blue"), QStringLiteral("fmr_green")};
-    for (const char* store : {"eva", "rec", "altre", "img", "pic"})
-        for (int index = 0; index < 3; ++index)
-            names << QStringLiteral("%1_%2").arg(QLatin1String(store)).arg(index);
+    QStringList names{QStringLiteral("popup_close_blue"), QStringLiteral("popup_close_green")};
+    for (const char* button : {"score", "restart", "new_verb", "close", "minimise"})
+        for (const char* face : {"normal", "hover", "pressed"})
+            names << QStringLiteral("%1_%2").arg(QLatin1String(button), QLatin1String(face));
     return names;
+}
+
+// The small square boxes of the title strip, as against the text bars and the pop-ups' button.
+bool IsBox(const QString& name)
+{
+    return name.startsWith(QLatin1String("close_")) || name.startsWith(QLatin1String("minimise_"));
 }
 
 QImage Load(const QString& path)
@@ -84,9 +90,9 @@ private slots:
             for (QPoint at : {QPoint(0, 0), QPoint(large.width() - 1, 0), QPoint(0, large.height() - 1),
                               QPoint(large.width() - 1, large.height() - 1)})
                 QCOMPARE(large.pixel(at), corner);
-            if (name.startsWith(QLatin1String("fmr")))
+            if (name.startsWith(QLatin1String("popup_close")))
                 QCOMPARE(qAlpha(corner), 0);
-            else if (!name.startsWith(QLatin1String("img")) && !name.startsWith(QLatin1String("pic")))
+            else if (!IsBox(name))
                 QCOMPARE(QColor(corner), QColor(192, 0, 0));
         }
     }
@@ -105,7 +111,7 @@ private slots:
     void boxGlyphsAreTwiceAsThick()
     {
         for (const QString& name : FaceNames()) {
-            if (!name.startsWith(QLatin1String("img")) && !name.startsWith(QLatin1String("pic")))
+            if (!IsBox(name))
                 continue;
             const QImage face = Load(kSource + QStringLiteral("/resources/faces/%1.png").arg(name));
             const QImage large = Load(kSource + QStringLiteral("/resources/faces/%1@2x.png").arg(name));

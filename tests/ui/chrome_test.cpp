@@ -1,8 +1,8 @@
 // What the three windows share, on its own: where a window goes on its screen and the size of its
 // rounded outline in device pixels. Run once at 100 % and once at 200 %.
-#include "faces.h"
-#include "outline.h"
-#include "window_frame.h"
+#include "ui/chrome/faces.h"
+#include "ui/chrome/outline.h"
+#include "ui/chrome/window_frame.h"
 
 #include <QtTest>
 
@@ -74,7 +74,7 @@ private slots:
         QWidget window;
         const qreal ratio = window.devicePixelRatioF();
         QCOMPARE(ratio, ExpectedRatio());
-        for (const char* name : {"eva_0", "rec_1", "altre_2", "img_0", "pic_1", "fmr_blue"}) {
+        for (const char* name : {"score_normal", "restart_hover", "new_verb_pressed", "close_normal", "minimise_hover", "popup_close_blue"}) {
             const QString file = QString::fromLatin1(name);
             const QImage small = chrome::ReadPng(QStringLiteral(":/faces/%1.png").arg(file));
             const QPixmap face = chrome::LoadFace(file, ratio);

@@ -3,7 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 
@@ -67,66 +67,66 @@ private slots:
         QList<QWidget*> expected;
         const int fourth[] = {30, 31, 32, 34, 35, 33, 36, 37, 38, 39};
         for (int row = 0; row < 10; ++row)
-            expected << w.form->Item[row] << w.form->Item[10 + row] << w.form->Item[20 + row]
-                     << w.form->Item[fourth[row]];
+            expected << w.form->pool[row] << w.form->pool[10 + row] << w.form->pool[20 + row]
+                     << w.form->pool[fourth[row]];
         for (int i = 40; i < 44; ++i)
-            expected << w.form->Item[i];  // empty labels are stops too
-        for (QLabel* target : w.form->Réponse)
+            expected << w.form->pool[i];  // empty labels are stops too
+        for (QLabel* target : w.form->targets)
             expected << target;
-        expected << w.form->rec1 << w.form->eva1 << w.form->altre1 << w.form->Label7;
+        expected << w.form->restartButton << w.form->scoreButton << w.form->newVerbButton << w.form->menuButton;
         QCOMPARE(oneRound(w), expected);
 
         key(w, Qt::Key_Backtab);  // from the first stop back to the last
-        QCOMPARE(focused(w), w.form->Label7);
+        QCOMPARE(focused(w), w.form->menuButton);
         key(w, Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(focused(w), w.form->altre1);
+        QCOMPARE(focused(w), w.form->newVerbButton);
     }
 
     void theHiddenRowAndTheClosedMenuAreNoStops()
     {
         Window w(1, 3);
         QList<QWidget*> round = oneRound(w);
-        QVERIFY(!round.contains(w.form->Réponse[0]));
+        QVERIFY(!round.contains(w.form->targets[0]));
         QCOMPARE(round.size(), 44 + 5 + 4);
 
         // Opened, the menu's two entries follow "MENÚ."; Escape closes it again, and the focus
         // that stood on an entry goes back to "MENÚ.".
-        tabTo(w, w.form->Label7);
+        tabTo(w, w.form->menuButton);
         key(w, Qt::Key_Space);
-        QVERIFY(w.form->Picture2->isVisible());
+        QVERIFY(w.form->menuPanel->isVisible());
         key(w, Qt::Key_Tab);
-        QCOMPARE(focused(w), w.form->MnuObjectif);
+        QCOMPARE(focused(w), w.form->instructionsEntry);
         key(w, Qt::Key_Tab);
-        QCOMPARE(focused(w), w.form->MnuQuitter);
+        QCOMPARE(focused(w), w.form->quitEntry);
         key(w, Qt::Key_Tab);
-        QCOMPARE(focused(w), w.form->Item[0]);
+        QCOMPARE(focused(w), w.form->pool[0]);
         key(w, Qt::Key_Backtab);
         key(w, Qt::Key_Escape);
-        QVERIFY(w.form->Picture2->isHidden());
-        QCOMPARE(focused(w), w.form->Label7);
+        QVERIFY(w.form->menuPanel->isHidden());
+        QCOMPARE(focused(w), w.form->menuButton);
     }
 
     void firstTabAfterANewExerciseStartsAtThePool()
     {
         Window w(1, 1, {{2, 2}, {3, 3}});
         key(w, Qt::Key_Backtab);  // the first Shift+Tab after the window opens: the last stop
-        QCOMPARE(focused(w), w.form->Label7);
-        tabTo(w, w.form->altre1);
+        QCOMPARE(focused(w), w.form->menuButton);
+        tabTo(w, w.form->newVerbButton);
         key(w, Qt::Key_Return);  // a new exercise; the focus stays on the button
-        QCOMPARE(w.form->Label2->text(), QStringLiteral("témer"));
-        QCOMPARE(focused(w), w.form->altre1);
+        QCOMPARE(w.form->infinitive->text(), QStringLiteral("témer"));
+        QCOMPARE(focused(w), w.form->newVerbButton);
         key(w, Qt::Key_Tab);
-        QCOMPARE(focused(w), w.form->Item[0]);
-        tabTo(w, w.form->altre1);
+        QCOMPARE(focused(w), w.form->pool[0]);
+        tabTo(w, w.form->newVerbButton);
         key(w, Qt::Key_Space);
         key(w, Qt::Key_Backtab);
-        QCOMPARE(focused(w), w.form->Label7);
+        QCOMPARE(focused(w), w.form->menuButton);
     }
 
     void arrowsMoveWithinThePoolAndTheTargetsAndStopAtTheEdges()
     {
         Window w(1, 3);
-        Form14& f = *w.form;
+        ExerciseWindow& f = *w.form;
         key(w, Qt::Key_Tab);
         const std::pair<int, int> moves[] = {
             {Qt::Key_Left, 0},  {Qt::Key_Up, 0},    {Qt::Key_Right, 10}, {Qt::Key_Right, 20},
@@ -135,81 +135,81 @@ private slots:
         };
         for (auto [k, slot] : moves) {
             key(w, k);
-            QCOMPARE(focused(w), f.Item[slot]);
+            QCOMPARE(focused(w), f.pool[slot]);
         }
         for (int i = 0; i < 6; ++i)
             key(w, Qt::Key_Down);
-        QCOMPARE(focused(w), f.Item[42]);
+        QCOMPARE(focused(w), f.pool[42]);
         key(w, Qt::Key_Right);
-        QCOMPARE(focused(w), f.Item[43]);
+        QCOMPARE(focused(w), f.pool[43]);
 
-        tabTo(w, f.Réponse[1]);  // the imperative has no first row to go up to
+        tabTo(w, f.targets[1]);  // the imperative has no first row to go up to
         key(w, Qt::Key_Up);
-        QCOMPARE(focused(w), f.Réponse[1]);
+        QCOMPARE(focused(w), f.targets[1]);
         key(w, Qt::Key_Left);
-        QCOMPARE(focused(w), f.Réponse[1]);
+        QCOMPARE(focused(w), f.targets[1]);
         for (int i = 0; i < 6; ++i)
             key(w, Qt::Key_Down);
-        QCOMPARE(focused(w), f.Réponse[5]);
+        QCOMPARE(focused(w), f.targets[5]);
 
-        tabTo(w, f.eva1);  // on the buttons the arrows do nothing
+        tabTo(w, f.scoreButton);  // on the buttons the arrows do nothing
         for (int k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right})
             key(w, k);
-        QCOMPARE(focused(w), f.eva1);
+        QCOMPARE(focused(w), f.scoreButton);
     }
 
     void spacePicksUpAndEnterDropsWithTheRulesOfADrag()
     {
         Window w(1, 1);
-        Form14& f = *w.form;
+        ExerciseWindow& f = *w.form;
         QLabel* canto = w.itemShowing(QStringLiteral("canto"));
         tabTo(w, canto);
         key(w, Qt::Key_Space);
         QVERIFY(pickedMark(w)->isVisible());
         QCOMPARE(pickedMark(w)->geometry(), QRect(canto->mapTo(&f, QPoint(0, 0)), canto->size()));
         QVERIFY(selected(canto));
-        w.click(f.eva1);  // the pointer puts it down and scores
+        w.click(f.scoreButton);  // the pointer puts it down and scores
         QVERIFY(!pickedMark(w)->isVisible());
         QVERIFY(w.scoreShown());
 
         tabTo(w, canto);
         key(w, Qt::Key_Space);
-        tabTo(w, f.Réponse[0]);
+        tabTo(w, f.targets[0]);
         key(w, Qt::Key_Return);  // onto a target: the score stays open
-        QCOMPARE(f.Réponse[0]->text(), QStringLiteral("canto"));
+        QCOMPARE(f.targets[0]->text(), QStringLiteral("canto"));
         QCOMPARE(canto->text(), QString());
-        QCOMPARE(focused(w), f.Réponse[0]);
+        QCOMPARE(focused(w), f.targets[0]);
         QVERIFY(!pickedMark(w)->isVisible() && !selected(canto));
         QVERIFY(w.scoreShown());
 
         key(w, Qt::Key_Space);  // and back onto an empty pool label: the score goes
         key(w, Qt::Key_Up);
-        QCOMPARE(focused(w), f.Réponse[0]);
-        tabTo(w, f.Item[41]);
+        QCOMPARE(focused(w), f.targets[0]);
+        tabTo(w, f.pool[41]);
         key(w, Qt::Key_Enter);
-        QCOMPARE(f.Item[41]->text(), QStringLiteral("canto"));
-        QCOMPARE(f.Réponse[0]->text(), QString());
+        QCOMPARE(f.pool[41]->text(), QStringLiteral("canto"));
+        QCOMPARE(f.targets[0]->text(), QString());
         QVERIFY(w.scoreUnloaded());
     }
 
     void escapeEmptyLabelsAndThePickedLabelItself()
     {
         Window w(1, 1);
-        Form14& f = *w.form;
+        ExerciseWindow& f = *w.form;
         const QStringList items = w.items();
-        tabTo(w, f.Item[42]);
+        tabTo(w, f.pool[42]);
         key(w, Qt::Key_Space);  // an empty label cannot be picked up
         QVERIFY(!pickedMark(w)->isVisible());
-        tabTo(w, f.Item[0]);
+        tabTo(w, f.pool[0]);
         key(w, Qt::Key_Space);
         key(w, Qt::Key_Escape);  // put down, nothing moved
         QVERIFY(!pickedMark(w)->isVisible());
-        tabTo(w, f.Réponse[2]);
+        tabTo(w, f.targets[2]);
         key(w, Qt::Key_Space);
-        QCOMPARE(f.Réponse[2]->text(), QString());
+        QCOMPARE(f.targets[2]->text(), QString());
 
-        w.click(f.eva1);
-        tabTo(w, f.Item[0]);
+        w.click(f.scoreButton);
+        tabTo(w, f.pool[0]);
         key(w, Qt::Key_Space);
         key(w, Qt::Key_Space);  // onto itself: put down, and the pop-ups go as for a drop on the pool
         QVERIFY(!pickedMark(w)->isVisible());
@@ -220,38 +220,38 @@ private slots:
     void buttonsAndMenuByKeys()
     {
         Window w(1, 1, {{2, 2}});
-        Form14& f = *w.form;
-        w.drag(f.Item[0], f.Réponse[0]);
-        tabTo(w, f.Item[1]);
+        ExerciseWindow& f = *w.form;
+        w.drag(f.pool[0], f.targets[0]);
+        tabTo(w, f.pool[1]);
         key(w, Qt::Key_Space);
-        tabTo(w, f.eva1);
+        tabTo(w, f.scoreButton);
         key(w, Qt::Key_Space);  // puts the form down, then scores
         QVERIFY(!pickedMark(w)->isVisible());
-        QCOMPARE(w.score().Label2->text(), QStringLiteral("Heu aconseguit: 0 / 6"));
-        tabTo(w, f.rec1);
+        QCOMPARE(w.score().message->text(), QStringLiteral("Heu aconseguit: 0 / 6"));
+        tabTo(w, f.restartButton);
         key(w, Qt::Key_Return);
-        QCOMPARE(f.Réponse[0]->text(), QString());
+        QCOMPARE(f.targets[0]->text(), QString());
         QVERIFY(!w.scoreShown());
-        tabTo(w, f.Label7);
+        tabTo(w, f.menuButton);
         key(w, Qt::Key_Return);
         key(w, Qt::Key_Tab);
         key(w, Qt::Key_Space);
         QVERIFY(w.presentationShown());
-        QCOMPARE(w.presentation().Label2->text().size(), 271);
+        QCOMPARE(w.presentation().message->text().size(), 271);
         key(w, Qt::Key_Escape);  // the menu closes; the instructions stay
-        QVERIFY(f.Picture2->isHidden());
+        QVERIFY(f.menuPanel->isHidden());
         QVERIFY(w.presentationShown());
         key(w, Qt::Key_F1);  // help: the instructions
         QVERIFY(w.presentationShown());
-        tabTo(w, f.altre1);
+        tabTo(w, f.newVerbButton);
         key(w, Qt::Key_Space);
-        QCOMPARE(f.Label2->text(), QStringLiteral("témer"));
-        tabTo(w, f.Label7);
+        QCOMPARE(f.infinitive->text(), QStringLiteral("témer"));
+        tabTo(w, f.menuButton);
         key(w, Qt::Key_Space);
         f.activateWindow();  // access keys work in the active window
         QVERIFY(QTest::qWaitForWindowActive(f.windowHandle()));
         key(w, Qt::Key_S, Qt::AltModifier);  // the access key of "&Sortir." reaches it
-        QCOMPARE(focused(w), f.MnuQuitter);
+        QCOMPARE(focused(w), f.quitEntry);
         key(w, Qt::Key_Return);
         QVERIFY(!f.isVisible());
     }
@@ -259,72 +259,72 @@ private slots:
     void aPopupClosesByKeyAndGivesTheFocusBack()
     {
         Window w(1, 1);
-        Form14& f = *w.form;
+        ExerciseWindow& f = *w.form;
         f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.windowHandle()));
-        tabTo(w, f.eva1);
+        tabTo(w, f.scoreButton);
         key(w, Qt::Key_Space);
-        Form15& score = w.score();
+        ScoreWindow& score = w.score();
         QTRY_VERIFY(score.isActiveWindow());
         QTest::keyClick(score.windowHandle(), Qt::Key_Escape);
         QVERIFY(!score.isVisible());
         QTRY_VERIFY(f.isActiveWindow());
-        QCOMPARE(focused(w), f.eva1);
+        QCOMPARE(focused(w), f.scoreButton);
         for (int k : {Qt::Key_Return, Qt::Key_Space}) {
             key(w, Qt::Key_Space);
             QTRY_VERIFY(score.isActiveWindow());
             QTest::keyClick(score.windowHandle(), Qt::Key(k));
             QVERIFY(!score.isVisible());
         }
-        tabTo(w, f.Label7);
+        tabTo(w, f.menuButton);
         key(w, Qt::Key_Space);
         key(w, Qt::Key_Tab);
         key(w, Qt::Key_Space);
         QTRY_VERIFY(w.presentation().isActiveWindow());
         QTest::keyClick(w.presentation().windowHandle(), Qt::Key_Escape);
         QVERIFY(!w.presentationShown());
-        QTRY_COMPARE(focused(w), f.MnuObjectif);
+        QTRY_COMPARE(focused(w), f.instructionsEntry);
     }
 
     void aClickPicksUpAndAClickPlaces()
     {
         Window w(1, 1);
-        Form14& f = *w.form;
+        ExerciseWindow& f = *w.form;
         QLabel* canto = w.itemShowing(QStringLiteral("canto"));
         w.click(canto);
         QVERIFY(pickedMark(w)->isVisible());
-        w.click(f.Réponse[0]);
-        QCOMPARE(f.Réponse[0]->text(), QStringLiteral("canto"));
+        w.click(f.targets[0]);
+        QCOMPARE(f.targets[0]->text(), QStringLiteral("canto"));
         QCOMPARE(canto->text(), QString());
         QVERIFY(!pickedMark(w)->isVisible());
 
-        w.click(f.Réponse[0]);  // a click on the picked label puts it down
-        w.click(f.Réponse[0]);
+        w.click(f.targets[0]);  // a click on the picked label puts it down
+        w.click(f.targets[0]);
         QVERIFY(!pickedMark(w)->isVisible());
-        QCOMPARE(f.Réponse[0]->text(), QStringLiteral("canto"));
+        QCOMPARE(f.targets[0]->text(), QStringLiteral("canto"));
 
         // Any other click puts it down: the background, a caption, the right button, a drag.
         auto otherClicks = {std::function<void()>([&] { QTest::mouseClick(w.handle(), Qt::LeftButton, {}, {600, 70}); }),
-                            std::function<void()>([&] { w.click(f.Label3[1]); }),
-                            std::function<void()>([&] { w.click(f.Frame1); }),
-                            std::function<void()>([&] { w.click(f.Item[1], Qt::RightButton); }),
-                            std::function<void()>([&] { w.drag(f.Item[2], f.Item[3]); })};
+                            std::function<void()>([&] { w.click(f.personCaptions[1]); }),
+                            std::function<void()>([&] { w.click(f.poolFrame); }),
+                            std::function<void()>([&] { w.click(f.pool[1], Qt::RightButton); }),
+                            std::function<void()>([&] { w.drag(f.pool[2], f.pool[3]); })};
         for (const auto& other : otherClicks) {
-            w.click(f.Item[0]);
+            w.click(f.pool[0]);
             QVERIFY(pickedMark(w)->isVisible());
             other();
             QVERIFY(!pickedMark(w)->isVisible());
         }
-        w.click(f.Item[41]);  // an empty label picks nothing up
+        w.click(f.pool[41]);  // an empty label picks nothing up
         QVERIFY(!pickedMark(w)->isVisible());
     }
 
     void theFocusRingShowsForTheKeyboardOnlyAndStandsOut()
     {
         Window w(1, 1);
-        Form14& f = *w.form;
+        ExerciseWindow& f = *w.form;
         QVERIFY(!focusRing(w)->isVisible());
-        w.click(f.Label7);
+        w.click(f.menuButton);
         QList<QWidget*> stops = oneRound(w);
         for (QWidget* stop : stops) {
             tabTo(w, stop);
@@ -345,58 +345,59 @@ private slots:
             }
         }
         // The pointer hides it: a press, or a move.
-        w.press(f.Label1);
+        w.press(f.tenseIntro);
         QVERIFY(!focusRing(w)->isVisible());
         key(w, Qt::Key_Tab);
         QVERIFY(focusRing(w)->isVisible());
-        w.moveTo(f.Label1, {3, 3});
+        w.moveTo(f.tenseIntro, {3, 3});
         QVERIFY(!focusRing(w)->isVisible());
     }
 
     void aResetUnderAPointerAtRestKeepsTheRing()
     {
         Window w(1, 1);
-        Form14& f = *w.form;
-        w.moveTo(f.Label1);
+        ExerciseWindow& f = *w.form;
+        w.moveTo(f.tenseIntro);
         key(w, Qt::Key_Tab);
         QVERIFY(focusRing(w)->isVisible());
         // The window system repeats the pointer's place when something appears under it.
-        QTest::mouseMove(w.handle(), w.centre(f.Label1));
+        QTest::mouseMove(w.handle(), w.centre(f.tenseIntro));
         QVERIFY(focusRing(w)->isVisible());
     }
 
     void screenReadersKnowEveryControl()
     {
         Window w(1, 1);
-        Form14& f = *w.form;
+        ExerciseWindow& f = *w.form;
         const std::pair<QWidget*, QString> buttons[] = {
-            {f.rec1, "Recomençar."}, {f.eva1, "Avaluar."}, {f.altre1, "Altre verb."}, {f.pica, "Minimitza"}, {f.Image1, "Tanca"}};
+            {f.restartButton, "Recomençar."}, {f.scoreButton, "Avaluar."}, {f.newVerbButton, "Altre verb."}, {f.minimiseButton, "Minimitza"}, {f.closeButton, "Tanca"}};
         for (const auto& [button, caption] : buttons) {
             QCOMPARE(role(button), QAccessible::PushButton);
             QCOMPARE(name(button), caption);
         }
-        QCOMPARE(name(f.MnuQuitter), QStringLiteral("Sortir."));
-        QCOMPARE(role(f.MnuQuitter), QAccessible::PushButton);
-        QCOMPARE(role(f.MnuObjectif), QAccessible::PushButton);
-        QCOMPARE(role(f.Label7), QAccessible::ButtonMenu);
-        QCOMPARE(name(f.Label2), QStringLiteral("cantar"));
-        QCOMPARE(name(f.Label8), QStringLiteral("present d'indicatiu."));
-        QCOMPARE(role(f.Item[0]), QAccessible::ListItem);
-        QCOMPARE(name(f.Item[0]), f.Item[0]->text());
-        QCOMPARE(name(f.Item[42]), QStringLiteral("buit"));
-        QCOMPARE(role(f.Réponse[0]), QAccessible::ListItem);
-        QCOMPARE(name(f.Réponse[0]), QStringLiteral("1 persona singular: buit"));
+        QCOMPARE(name(f.quitEntry), QStringLiteral("Sortir."));
+        QCOMPARE(role(f.quitEntry), QAccessible::PushButton);
+        QCOMPARE(role(f.instructionsEntry), QAccessible::PushButton);
+        QCOMPARE(role(f.menuButton), QAccessible::ButtonMenu);
+        QCOMPARE(name(f.infinitive), QStringLiteral("cantar"));
+        QCOMPARE(name(f.tensePhrase), QStringLiteral("present d'indicatiu."));
+        QCOMPARE(role(f.pool[0]), QAccessible::ListItem);
+        QCOMPARE(name(f.pool[0]), f.pool[0]->text());
+        QCOMPARE(name(f.pool[42]), QStringLiteral("buit"));
+        QCOMPARE(role(f.targets[0]), QAccessible::ListItem);
+        QCOMPARE(name(f.targets[0]), QStringLiteral("1 persona singular: buit"));
 
         QLabel* canto = w.itemShowing(QStringLiteral("canto"));
-        w.drag(canto, f.Réponse[0]);
-        QCOMPARE(name(f.Réponse[0]), QStringLiteral("1 persona singular: canto"));
+        w.drag(canto, f.targets[0]);
+        QCOMPARE(name(f.targets[0]), QStringLiteral("1 persona singular: canto"));
         QCOMPARE(name(canto), QStringLiteral("buit"));
 
-        // A reader presses a button as a click would; the score carries its text as its name.
-        auto* press = QAccessible::queryAccessibleInterface(f.eva1)->actionInterface();
+        // A reader presses a button as a click would (Qt shows the press for a moment first); the
+        // score carries its text as its name.
+        auto* press = QAccessible::queryAccessibleInterface(f.scoreButton)->actionInterface();
         QVERIFY(press);
         press->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(w.scoreShown());
+        QTRY_VERIFY(w.scoreShown());
         QCOMPARE(name(&w.score()), QStringLiteral("Heu aconseguit: 1 / 6"));
     }
 
@@ -415,17 +416,17 @@ private slots:
         };
         {
             Window w(1, 1);
-            QVERIFY(!focusable(w.form->Item[0]) && !focusable(w.form->Réponse[0]) && !focusable(w.form->Label7));
+            QVERIFY(!focusable(w.form->pool[0]) && !focusable(w.form->targets[0]) && !focusable(w.form->menuButton));
             QCOMPARE(textDocuments(w), 0);
             key(w, Qt::Key_Down);  // any key, not only Tab
-            QVERIFY(focusable(w.form->Item[0]) && focusable(w.form->Réponse[5]) && focusable(w.form->MnuQuitter));
+            QVERIFY(focusable(w.form->pool[0]) && focusable(w.form->targets[5]) && focusable(w.form->quitEntry));
             key(w, Qt::Key_Tab);
-            QCOMPARE(focused(w), w.form->Item[0]);
+            QCOMPARE(focused(w), w.form->pool[0]);
         }
         {
             Window w(1, 1);
             QAccessible::setActive(true);
-            const bool opened = focusable(w.form->Item[43]) && focusable(w.form->rec1);
+            const bool opened = focusable(w.form->pool[43]) && focusable(w.form->restartButton);
             QAccessible::setActive(false);
             QVERIFY(opened);
         }

@@ -1,20 +1,20 @@
 // A session with the pointer alone, as the learner drags and points: the window must look exactly
 // as it always has, whatever the keyboard and screen-reader support adds. The picture it is held
 // against was taken from the window before that support existed.
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 
 QImage sessionPicture()
 {
     Window w(1, 1);
-    Form14& f = *w.form;
-    w.drag(w.itemShowing(QStringLiteral("canto")), f.Réponse[0]);
-    w.drag(w.itemShowing(QStringLiteral("cantàvem")), f.Réponse[3]);
-    w.drag(f.Réponse[3], f.Item[41]);
-    w.moveTo(f.eva1);
-    w.click(f.Label7);
-    w.moveTo(f.MnuObjectif);
+    ExerciseWindow& f = *w.form;
+    w.drag(w.itemShowing(QStringLiteral("canto")), f.targets[0]);
+    w.drag(w.itemShowing(QStringLiteral("cantàvem")), f.targets[3]);
+    w.drag(f.targets[3], f.pool[41]);
+    w.moveTo(f.scoreButton);
+    w.click(f.menuButton);
+    w.moveTo(f.instructionsEntry);
     return f.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 

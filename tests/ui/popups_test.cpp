@@ -1,10 +1,10 @@
 // The score pop-up, the presentation window and the window chrome they share, driven offscreen
 // through their native windows as a real pointer would drive them.
-#include "form15.h"
-#include "form17.h"
-#include "capture.h"
-#include "layout_font.h"
-#include "outline.h"
+#include "ui/popups/score_window.h"
+#include "ui/popups/instructions_window.h"
+#include "ui/chrome/capture.h"
+#include "ui/chrome/layout_font.h"
+#include "ui/chrome/outline.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -30,16 +30,16 @@ void ClickOn(QWidget* window, QWidget* control, Qt::MouseButton button = Qt::Lef
 {
     QTest::mouseClick(window->windowHandle(), button, {}, CentreIn(window, control));
 }
-bool ShowsFace(const QLabel* button, const QPixmap& face)
+bool ShowsFace(const chrome::FaceButton* button, const QPixmap& face)
 {
-    return button->pixmap().cacheKey() == face.cacheKey();
+    return button->picture().cacheKey() == face.cacheKey();
 }
 // The close button's own face and the stored face, as the resources hold them.
-const char* const kBlue = "fmr_blue";
-const char* const kGreen = "fmr_green";
-bool ShowsFace(const QLabel* button, const char* face)
+const char* const kBlue = "popup_close_blue";
+const char* const kGreen = "popup_close_green";
+bool ShowsFace(const chrome::FaceButton* button, const char* face)
 {
-    return button->pixmap().toImage().convertToFormat(QImage::Format_ARGB32)
+    return button->picture().toImage().convertToFormat(QImage::Format_ARGB32)
         == QImage(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face))).convertToFormat(QImage::Format_ARGB32);
 }
 bool IsCentred(QWidget* window)
@@ -118,9 +118,9 @@ private slots:
         const QPoint place = shown.pos();
         shown.grabMouse();
         QCOMPARE(QWidget::mouseGrabber(), &shown);
-        chrome::ReleaseCapture();
+        chrome::ReleaseCapture(&shown);
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
-        chrome::ReleaseCapture();
+        chrome::ReleaseCapture(&shown);
         QCOMPARE(shown.pos(), place);
     }
 
@@ -131,34 +131,34 @@ private slots:
         for (const auto& [named, installed] : faces)
             QCOMPARE(QFontInfo(QFont(named)).family(), QString(installed));
 
-        Form15 score;
-        const QFontMetrics scoreFont(score.Label2->font());
-        QVERIFY(scoreFont.horizontalAdvance("Heu aconseguit: 6 / 6") <= score.Label2->width());
-        QVERIFY(scoreFont.height() <= score.Label2->height());
-        QVERIFY(QFontMetrics(score.Label3->font()).horizontalAdvance(score.Label3->text()) <= score.Label3->width());
-        QVERIFY(score.Label6->geometry().bottom() < score.Picture5->height());
-        QVERIFY(score.Label6->width() >= QFontMetrics(score.Label6->font()).horizontalAdvance(score.Label6->text()));
-        Form17 presentation;
-        presentation.Label2->setText(
+        ScoreWindow score;
+        const QFontMetrics scoreFont(score.message->font());
+        QVERIFY(scoreFont.horizontalAdvance("Heu aconseguit: 6 / 6") <= score.message->width());
+        QVERIFY(scoreFont.height() <= score.message->height());
+        QVERIFY(QFontMetrics(score.credit->font()).horizontalAdvance(score.credit->text()) <= score.credit->width());
+        QVERIFY(score.title->geometry().bottom() < score.titleStrip->height());
+        QVERIFY(score.title->width() >= QFontMetrics(score.title->font()).horizontalAdvance(score.title->text()));
+        InstructionsWindow presentation;
+        presentation.message->setText(
             "L'exercici és molt senzill. Heu de fer un clic sobre una forma verbal proposada a la dreta i heu de "
             "desplaçar-la cap a la persona adequada a l'esquerra (arrossegar i deixar anar). En qualsevol moment, "
             "podeu demanar la valoració del vostre treball, prement el botó Avaluar");
-        QVERIFY(presentation.Label2->heightForWidth(presentation.Label2->width()) <= presentation.Label2->height());
+        QVERIFY(presentation.message->heightForWidth(presentation.message->width()) <= presentation.message->height());
     }
 
     void windowsAndControlsAsDesigned()
     {
-        Form15 score;
-        Form17 presentation;
+        ScoreWindow score;
+        InstructionsWindow presentation;
         const std::tuple<QWidget*, const char*, QRect> places[] = {
-            {&score, "Picture5", {0, 0, 313, 17}}, {&score, "Label2", {8, 40, 209, 25}},
-            {&score, "Line1", {8, 96, 200, 1}}, {&score, "Label3", {8, 104, 209, 17}},
-            {&score, "fmr1", {80, 72, 66, 20}}, {&score, "fmr_0", {56, 136, 66, 20}},
-            {&score, "fmr_1", {80, 144, 66, 20}}, {&score, "fmr_2", {104, 136, 66, 20}},
-            {&presentation, "Picture5", {0, 0, 393, 17}}, {&presentation, "fmr1", {160, 200, 66, 20}},
-            {&presentation, "fmr_0", {32, 264, 66, 20}}, {&presentation, "fmr_1", {72, 264, 66, 20}},
-            {&presentation, "fmr_2", {112, 264, 66, 20}}, {&presentation, "Label3", {88, 240, 209, 17}},
-            {&presentation, "Line1", {96, 232, 200, 1}}, {&presentation, "Label2", {8, 56, 377, 129}},
+            {&score, "titleStrip", {0, 0, 313, 17}}, {&score, "message", {8, 40, 209, 25}},
+            {&score, "rule", {8, 96, 200, 1}}, {&score, "credit", {8, 104, 209, 17}},
+            {&score, "closeButton", {80, 72, 66, 20}}, {&score, "storedFace_0", {56, 136, 66, 20}},
+            {&score, "storedFace_1", {80, 144, 66, 20}}, {&score, "storedFace_2", {104, 136, 66, 20}},
+            {&presentation, "titleStrip", {0, 0, 393, 17}}, {&presentation, "closeButton", {160, 200, 66, 20}},
+            {&presentation, "storedFace_0", {32, 264, 66, 20}}, {&presentation, "storedFace_1", {72, 264, 66, 20}},
+            {&presentation, "storedFace_2", {112, 264, 66, 20}}, {&presentation, "credit", {88, 240, 209, 17}},
+            {&presentation, "rule", {96, 232, 200, 1}}, {&presentation, "message", {8, 56, 377, 129}},
         };
         for (const auto& [window, name, geometry] : places) {
             auto* control = window->findChild<QWidget*>(name);
@@ -167,23 +167,23 @@ private slots:
         QCOMPARE(score.size(), QSize(227, 127));
         QCOMPARE(presentation.size(), QSize(392, 259));
         for (PopupWindow* window : std::initializer_list<PopupWindow*>{&score, &presentation}) {
-            QCOMPARE(window->Label6->parentWidget(), window->Picture5);
-            QCOMPARE(window->Label6->pos(), QPoint(16, 0));
-            QCOMPARE(window->Label6->text(), QStringLiteral("la conjugació dels verbs."));
-            QCOMPARE(window->Picture5->palette().color(QPalette::Window), QColor(57, 149, 179));
+            QCOMPARE(window->title->parentWidget(), window->titleStrip);
+            QCOMPARE(window->title->pos(), QPoint(16, 0));
+            QCOMPARE(window->title->text(), QStringLiteral("la conjugació dels verbs."));
+            QCOMPARE(window->titleStrip->palette().color(QPalette::Window), QColor(57, 149, 179));
         }
         QCOMPARE(score.palette().color(QPalette::Window), QColor(0, 128, 0));
         QCOMPARE(presentation.palette().color(QPalette::Window), QColor(255, 255, 192));
 
-        score.Show();
-        presentation.Show();
+        score.open();
+        presentation.open();
         for (PopupWindow* window : std::initializer_list<PopupWindow*>{&score, &presentation}) {
             // Frameless, no task-bar button, no owner, and closing it cannot end the program.
             QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
             QCOMPARE(window->windowType(), Qt::Tool);
             QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose) && !window->parentWidget());
             // The stored faces lie below the bottom edge and are never shown.
-            for (QLabel* store : window->fmr)
+            for (QLabel* store : window->storedFaces)
                 QVERIFY(store->isHidden() && store->y() >= window->height());
         }
     }
@@ -201,12 +201,13 @@ private slots:
             return -1;
         };
         const std::tuple<QString, int, QColor, QColor> bars[] = {
-            {"eva", 69, {4, 129, 129}, {59, 86, 126}}, {"rec", 118, {4, 131, 131}, {65, 74, 131}},
-            {"altre", 118, {4, 131, 131}, {65, 74, 131}}};
-        for (const auto& [store, width, normal, hover] : bars) {
+            {"score", 69, {4, 129, 129}, {59, 86, 126}}, {"restart", 118, {4, 131, 131}, {65, 74, 131}},
+            {"new_verb", 118, {4, 131, 131}, {65, 74, 131}}};
+        for (const auto& [button, width, normal, hover] : bars) {
             QImage face[3];
             for (int i = 0; i < 3; ++i) {
-                face[i] = QImage(QStringLiteral(":/faces/%1_%2.png").arg(store).arg(i));
+                static const char* const kFaces[] = {"normal", "hover", "pressed"};
+                face[i] = QImage(QStringLiteral(":/faces/%1_%2.png").arg(button, QLatin1String(kFaces[i])));
                 QCOMPARE(face[i].size(), QSize(width, 20));
                 QVERIFY(!face[i].hasAlphaChannel());
                 QCOMPARE(face[i].pixelColor(0, 0), red);
@@ -229,8 +230,9 @@ private slots:
         const QColor boxes[3] = {{192, 192, 192}, {174, 215, 255}, {63, 63, 63}};
         const QColor inks[3] = {Qt::black, {0, 128, 255}, Qt::white};
         for (int i = 0; i < 3; ++i) {
-            const QImage cross(QStringLiteral(":/faces/img_%1.png").arg(i));
-            const QImage bar(QStringLiteral(":/faces/pic_%1.png").arg(i));
+            static const char* const kFaces[] = {"normal", "hover", "pressed"};
+            const QImage cross(QStringLiteral(":/faces/close_%1.png").arg(QLatin1String(kFaces[i])));
+            const QImage bar(QStringLiteral(":/faces/minimise_%1.png").arg(QLatin1String(kFaces[i])));
             QCOMPARE(cross.size(), QSize(11, 11));
             QCOMPARE(bar.size(), QSize(11, 11));
             QVERIFY(!cross.hasAlphaChannel() && !bar.hasAlphaChannel());
@@ -239,7 +241,7 @@ private slots:
             QCOMPARE(bar.pixelColor(5, 5), boxes[i]);
             QCOMPARE(bar.pixelColor(5, 8), inks[i]);
         }
-        const QImage blue(":/faces/fmr_blue.png"), green(":/faces/fmr_green.png");
+        const QImage blue(":/faces/popup_close_blue.png"), green(":/faces/popup_close_green.png");
         QVERIFY(blue.size() == QSize(66, 20) && green.size() == QSize(66, 20));
         QCOMPARE(blue.pixelColor(12, 10), QColor(114, 116, 184));
         QCOMPARE(green.pixelColor(12, 10), QColor(104, 172, 115));
@@ -249,13 +251,13 @@ private slots:
 
     void scoreWindowLifecycle()
     {
-        Form15 score;
-        score.Unload();  // not loaded: nothing happens
+        ScoreWindow score;
+        score.unload();  // not loaded: nothing happens
         QVERIFY(!score.isVisible());
-        score.Show();
-        score.Label2->setText("Heu aconseguit: 1 / 6");
+        score.open();
+        score.message->setText("Heu aconseguit: 1 / 6");
         QVERIFY(QTest::qWaitForWindowExposed(&score));
-        QVERIFY(IsCentred(&score) && ShowsFace(score.fmr1, kBlue));
+        QVERIFY(IsCentred(&score) && ShowsFace(score.closeButton, kBlue));
 
         // Shown again while open, and after "Sortir.": where it was, text and face kept (no Load,
         // which would put the slate-blue face back). Shown again while open, it comes to the front.
@@ -270,131 +272,131 @@ private slots:
             }
         } counter;
         score.installEventFilter(&counter);
-        score.Show();
+        score.open();
         QCOMPARE(counter.raises, 1);
         QCOMPARE(score.pos(), moved);
-        ClickOn(&score, score.fmr1);
+        ClickOn(&score, score.closeButton);
         QVERIFY(!score.isVisible());
-        score.Show();
+        score.open();
         QVERIFY(score.isVisible());
         QCOMPARE(score.pos(), moved);
-        QCOMPARE(score.Label2->text(), QString("Heu aconseguit: 1 / 6"));
-        QVERIFY(ShowsFace(score.fmr1, kGreen));
+        QCOMPARE(score.message->text(), QString("Heu aconseguit: 1 / 6"));
+        QVERIFY(ShowsFace(score.closeButton, kGreen));
 
         // Unloaded and shown again: centred, text gone, slate-blue face back.
-        score.Unload();
-        QVERIFY(!score.isVisible() && score.Label2->text().isEmpty());
-        score.Show();
-        QVERIFY(IsCentred(&score) && ShowsFace(score.fmr1, kBlue));
+        score.unload();
+        QVERIFY(!score.isVisible() && score.message->text().isEmpty());
+        score.open();
+        QVERIFY(IsCentred(&score) && ShowsFace(score.closeButton, kBlue));
 
         // Unloading a hidden window, and a close from the window system, unload it as well.
-        for (auto takeAway : {std::function<void()>([&] { score.Hide(); score.Unload(); }),
+        for (auto takeAway : {std::function<void()>([&] { score.dismiss(); score.unload(); }),
                               std::function<void()>([&] { score.close(); })}) {
-            score.Label2->setText("Heu aconseguit: 2 / 6");
-            MoveTo(&score, score.fmr1);
+            score.message->setText("Heu aconseguit: 2 / 6");
+            MoveTo(&score, score.closeButton);
             score.move(score.pos() + QPoint(10, 10));
             takeAway();
-            QVERIFY(!score.isVisible() && score.Label2->text().isEmpty());
-            score.Show();
-            QVERIFY(IsCentred(&score) && ShowsFace(score.fmr1, kBlue));
+            QVERIFY(!score.isVisible() && score.message->text().isEmpty());
+            score.open();
+            QVERIFY(IsCentred(&score) && ShowsFace(score.closeButton, kBlue));
         }
     }
 
     void scoreCloseButtonFaces()
     {
-        Form15 score;
-        score.Show();
+        ScoreWindow score;
+        score.open();
         QVERIFY(QTest::qWaitForWindowExposed(&score));
-        const QPixmap green = score.fmr[0]->pixmap();
+        const QPixmap green = score.storedFaces[0]->pixmap();
 
         // Surfaces without a mouse-move handler leave the face alone, with or without a button held.
-        for (QWidget* quiet : Controls{score.Label3, score.Line1, score.Picture5, score.Label6}) {
+        for (QWidget* quiet : Controls{score.credit, score.rule, score.titleStrip, score.title}) {
             MoveTo(&score, quiet);
             QTest::mousePress(score.windowHandle(), Qt::LeftButton, {}, CentreIn(&score, quiet));
             MoveTo(&score, quiet, {1, 0});
             QTest::mouseRelease(score.windowHandle(), Qt::LeftButton, {}, CentreIn(&score, quiet) + QPoint(1, 0));
-            QVERIFY2(ShowsFace(score.fmr1, kBlue), qPrintable(quiet->objectName()));
+            QVERIFY2(ShowsFace(score.closeButton, kBlue), qPrintable(quiet->objectName()));
         }
         // The score text, the bare window and the button itself each turn it green.
-        for (auto move : {std::function<void()>([&] { MoveTo(&score, score.Label2); }),
+        for (auto move : {std::function<void()>([&] { MoveTo(&score, score.message); }),
                           std::function<void()>([&] { QTest::mouseMove(score.windowHandle(), {200, 30}); }),
-                          std::function<void()>([&] { MoveTo(&score, score.fmr1); })}) {
-            score.Unload();
-            score.Show();
-            QVERIFY(ShowsFace(score.fmr1, kBlue));
+                          std::function<void()>([&] { MoveTo(&score, score.closeButton); })}) {
+            score.unload();
+            score.open();
+            QVERIFY(ShowsFace(score.closeButton, kBlue));
             move();
-            QVERIFY(ShowsFace(score.fmr1, green));
+            QVERIFY(ShowsFace(score.closeButton, green));
         }
         // Whatever follows, it never comes back to the slate-blue face while loaded.
-        ClickOn(&score, score.fmr1, Qt::RightButton);
-        MoveTo(&score, score.Label3);
+        ClickOn(&score, score.closeButton, Qt::RightButton);
+        MoveTo(&score, score.credit);
         QTest::mouseMove(score.windowHandle(), {5, 60});
-        ClickOn(&score, score.fmr1);
-        score.Show();
-        QVERIFY(ShowsFace(score.fmr1, green));
+        ClickOn(&score, score.closeButton);
+        score.open();
+        QVERIFY(ShowsFace(score.closeButton, green));
     }
 
     void scoreClickAndTitleStrip()
     {
-        Form15 score;
-        score.Show();
+        ScoreWindow score;
+        score.open();
         QVERIFY(QTest::qWaitForWindowExposed(&score));
         QWindow* window = score.windowHandle();
-        const QPoint button = CentreIn(&score, score.fmr1), bare(200, 30);
+        const QPoint button = CentreIn(&score, score.closeButton), bare(200, 30);
 
         // Pressed on the button and released off it, or the other way round: no Click.
         QTest::mousePress(window, Qt::LeftButton, {}, button);
-        QVERIFY(ShowsFace(score.fmr1, score.fmr[1]->pixmap()));
+        QVERIFY(ShowsFace(score.closeButton, score.storedFaces[1]->pixmap()));
         QTest::mouseMove(window, bare);
         QTest::mouseRelease(window, Qt::LeftButton, {}, bare);
         QTest::mousePress(window, Qt::LeftButton, {}, bare);
         QTest::mouseMove(window, button);
         QTest::mouseRelease(window, Qt::LeftButton, {}, button);
-        ClickOn(&score, score.fmr1, Qt::RightButton);
+        ClickOn(&score, score.closeButton, Qt::RightButton);
         QVERIFY(score.isVisible());
 
         // Only a left press on the title strip or its label releases the capture: the moves that
         // follow then reach the close button under the pointer, which lights up, and its release
         // is no click. Nothing moves.
-        const QPoint strip(215, 8), title = CentreIn(&score, score.Label6);
-        QCOMPARE(score.childAt(strip), score.Picture5);
+        const QPoint strip(215, 8), title = CentreIn(&score, score.title);
+        QCOMPARE(score.childAt(strip), score.titleStrip);
         auto buttonLightsAfterPressOn = [&](QPoint at, Qt::MouseButton pressed, Qt::KeyboardModifiers modifiers = {}) {
-            score.Unload();
-            score.Show();
+            score.unload();
+            score.open();
             const QPoint place = score.pos();
             QTest::mousePress(window, pressed, modifiers, at);
             QTest::mouseMove(window, button);
-            const bool lit = ShowsFace(score.fmr1, kGreen);
+            const bool lit = ShowsFace(score.closeButton, kGreen);
             QTest::mouseRelease(window, pressed, modifiers, button);
             return lit && score.isVisible() && score.pos() == place;
         };
         QVERIFY(!buttonLightsAfterPressOn(title, Qt::RightButton));
         QVERIFY(!buttonLightsAfterPressOn(strip, Qt::MiddleButton));
         QVERIFY(!buttonLightsAfterPressOn(strip, Qt::RightButton));
-        QVERIFY(!buttonLightsAfterPressOn(CentreIn(&score, score.Label3), Qt::LeftButton));
+        QVERIFY(!buttonLightsAfterPressOn(CentreIn(&score, score.credit), Qt::LeftButton));
         QVERIFY(buttonLightsAfterPressOn(title, Qt::LeftButton));
         QVERIFY(buttonLightsAfterPressOn(strip, Qt::LeftButton, Qt::ShiftModifier));
 
-        ClickOn(&score, score.fmr1);
+        ClickOn(&score, score.closeButton);
         QVERIFY(!score.isVisible());
     }
 
     void settingShownFaceDoesNotRepaint()
     {
-        Form15 score;
-        score.Show();
+        ScoreWindow score;
+        score.open();
         QVERIFY(QTest::qWaitForWindowExposed(&score));
         PaintCounter counter;
-        score.fmr1->installEventFilter(&counter);
+        score.closeButton->installEventFilter(&counter);
         // Qt drops a move to where the pointer already is: come from elsewhere.
-        MoveTo(&score, score.Label3);
-        MoveTo(&score, score.fmr1);
+        MoveTo(&score, score.credit);
+        MoveTo(&score, score.closeButton);
         QTRY_VERIFY(counter.paints > 0);  // the first change of face is painted
         counter.paints = 0;
         for (int i = 0; i < 20; ++i) {
-            MoveTo(&score, score.fmr1, QPoint(i % 5, 0));
+            MoveTo(&score, score.closeButton, QPoint(i % 5, 0));
             QTest::mouseMove(score.windowHandle(), QPoint(200, 30 + i));
-            MoveTo(&score, score.Label2, QPoint(i, 0));
+            MoveTo(&score, score.message, QPoint(i, 0));
         }
         QTest::qWait(50);
         QCOMPARE(counter.paints, 0);
@@ -402,54 +404,54 @@ private slots:
 
     void presentationCloseLeavesItLoadedHiddenAndEmpty()
     {
-        Form17 presentation;
-        presentation.Show();
-        presentation.Label2->setText("L'exercici és molt senzill.");
+        InstructionsWindow presentation;
+        presentation.open();
+        presentation.message->setText("L'exercici és molt senzill.");
         QVERIFY(QTest::qWaitForWindowExposed(&presentation));
         QVERIFY(IsCentred(&presentation));
         presentation.move(presentation.pos() + QPoint(40, -20));
         const QPoint moved = presentation.pos();
         QTest::mouseMove(presentation.windowHandle(), {350, 220});  // bare window: green face
-        QVERIFY(ShowsFace(presentation.fmr1, kGreen));
-        presentation.Show();  // opened again while open: same place, no Load
+        QVERIFY(ShowsFace(presentation.closeButton, kGreen));
+        presentation.open();  // opened again while open: same place, no Load
         QCOMPARE(presentation.pos(), moved);
-        QVERIFY(ShowsFace(presentation.fmr1, kGreen));
+        QVERIFY(ShowsFace(presentation.closeButton, kGreen));
 
         // Unloaded, then loaded again unseen: empty, with its own face back.
-        ClickOn(&presentation, presentation.fmr1);
+        ClickOn(&presentation, presentation.closeButton);
         QVERIFY(!presentation.isVisible());
-        QVERIFY(presentation.Label2->text().isEmpty());
-        QVERIFY(ShowsFace(presentation.fmr1, kBlue));
-        presentation.Show();  // centred by the second Load
+        QVERIFY(presentation.message->text().isEmpty());
+        QVERIFY(ShowsFace(presentation.closeButton, kBlue));
+        presentation.open();  // centred by the second Load
         QVERIFY(presentation.isVisible() && IsCentred(&presentation));
-        presentation.Hide();
-        presentation.Unload();
+        presentation.dismiss();
+        presentation.unload();
         QVERIFY(!presentation.isVisible());
     }
 
     void presentationFaceOnlyFromBareWindow()
     {
-        Form17 presentation;
-        presentation.Show();
+        InstructionsWindow presentation;
+        presentation.open();
         QVERIFY(QTest::qWaitForWindowExposed(&presentation));
         QWindow* window = presentation.windowHandle();
         // The close button shows no face of its own, even pressed and dragged off.
-        MoveTo(&presentation, presentation.fmr1);
-        QTest::mousePress(window, Qt::LeftButton, {}, CentreIn(&presentation, presentation.fmr1));
+        MoveTo(&presentation, presentation.closeButton);
+        QTest::mousePress(window, Qt::LeftButton, {}, CentreIn(&presentation, presentation.closeButton));
         QTest::mouseMove(window, {350, 220});
         QTest::mouseRelease(window, Qt::LeftButton, {}, {350, 220});
-        for (QWidget* quiet : Controls{presentation.Label2, presentation.Label3, presentation.Line1,
-                                       presentation.Picture5, presentation.Label6}) {
+        for (QWidget* quiet : Controls{presentation.message, presentation.credit, presentation.rule,
+                                       presentation.titleStrip, presentation.title}) {
             MoveTo(&presentation, quiet);
             QTest::mousePress(window, Qt::RightButton, {}, CentreIn(&presentation, quiet));
             MoveTo(&presentation, quiet, {1, 0});
             QTest::mouseRelease(window, Qt::RightButton, {}, CentreIn(&presentation, quiet) + QPoint(1, 0));
-            QVERIFY2(ShowsFace(presentation.fmr1, kBlue), qPrintable(quiet->objectName()));
+            QVERIFY2(ShowsFace(presentation.closeButton, kBlue), qPrintable(quiet->objectName()));
         }
-        ClickOn(&presentation, presentation.Picture5);  // a press on the title strip does nothing
+        ClickOn(&presentation, presentation.titleStrip);  // a press on the title strip does nothing
         QVERIFY(presentation.isVisible());
         QTest::mouseMove(window, {350, 220});
-        QVERIFY(ShowsFace(presentation.fmr1, presentation.fmr[0]->pixmap()));
+        QVERIFY(ShowsFace(presentation.closeButton, presentation.storedFaces[0]->pixmap()));
     }
 };
 

@@ -3,15 +3,17 @@
 
 #include <QtTest>
 
-#include "catalogue.h"
-#include "form14.h"
-#include "scripted_source.h"
+#include "catalogue/catalogue.h"
+#include "ui/chrome/text.h"
+#include "ui/exercise/exercise_window.h"
+#include "tests/engine/scripted_source.h"
 
 #include <map>
 
 namespace testing_ui {
 
-inline QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using chrome::ToQString;
+using chrome::Face;
 
 class Window {
 public:
@@ -23,7 +25,7 @@ public:
         source_->queueExercise(verb, tense);
         for (auto [v, t] : next)
             source_->queueExercise(v, t);
-        form = std::make_unique<Form14>(std::move(source));
+        form = std::make_unique<ExerciseWindow>(std::move(source));
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -59,41 +61,41 @@ public:
     QStringList items() const
     {
         QStringList texts;
-        for (QLabel* item : form->Item)
+        for (QLabel* item : form->pool)
             texts << item->text();
         return texts;
     }
     QStringList targets() const
     {
         QStringList texts;
-        for (QLabel* target : form->Réponse)
+        for (QLabel* target : form->targets)
             texts << target->text();
         return texts;
     }
     QLabel* itemShowing(const QString& form) const
     {
-        for (QLabel* item : this->form->Item)
+        for (QLabel* item : this->form->pool)
             if (item->text() == form)
                 return item;
         return nullptr;
     }
     // The pop-ups, found as the learner finds them: among the program's windows. A pop-up is made
     // when it is first shown.
-    Form15& score() const { return *popup<Form15>("Form15"); }
-    Form17& presentation() const { return *popup<Form17>("Form17"); }
-    bool scoreShown() const { return shown(popup<Form15>("Form15", false)); }
-    bool presentationShown() const { return shown(popup<Form17>("Form17", false)); }
+    ScoreWindow& score() const { return *popup<ScoreWindow>("scoreWindow"); }
+    InstructionsWindow& presentation() const { return *popup<InstructionsWindow>("instructionsWindow"); }
+    bool scoreShown() const { return shown(popup<ScoreWindow>("scoreWindow", false)); }
+    bool presentationShown() const { return shown(popup<InstructionsWindow>("instructionsWindow", false)); }
     // Not shown and emptied, or never made.
-    bool scoreUnloaded() const { return unloaded(popup<Form15>("Form15", false)); }
-    bool presentationUnloaded() const { return unloaded(popup<Form17>("Form17", false)); }
+    bool scoreUnloaded() const { return unloaded(popup<ScoreWindow>("scoreWindow", false)); }
+    bool presentationUnloaded() const { return unloaded(popup<InstructionsWindow>("instructionsWindow", false)); }
     // Through the menu, as the learner opens the instructions.
     void openInstructions()
     {
-        click(form->Label7);
-        click(form->MnuObjectif);
+        click(form->menuButton);
+        click(form->instructionsEntry);
     }
 
-    std::unique_ptr<Form14> form;
+    std::unique_ptr<ExerciseWindow> form;
 
 private:
     template <typename Popup>
@@ -114,27 +116,32 @@ private:
     template <typename Popup>
     static bool unloaded(const Popup* popup)
     {
-        return !popup || (!popup->isVisible() && popup->Label2->text().isEmpty());
+        return !popup || (!popup->isVisible() && popup->message->text().isEmpty());
     }
 
     ScriptedSource* source_ = nullptr;
 };
 
-// The picture a control shows is the given face of the program's resources.
-inline bool showsPicture(const QLabel* control, const QString& face)
+// The picture a button shows is the given face of the program's resources.
+inline bool showsPicture(const chrome::FaceButton* button, const QString& face)
 {
     const QImage expected = QImage(QStringLiteral(":/faces/%1.png").arg(face)).convertToFormat(QImage::Format_ARGB32);
-    return control->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) == expected;
+    return button->picture().toImage().convertToFormat(QImage::Format_ARGB32) == expected;
 }
 
-inline bool showsFace(const Form14&, QLabel* button, Face face)
+inline bool showsFace(const chrome::FaceButton* button, Face face)
 {
-    static const std::map<QString, QString> stores = {
-        {"eva1", "eva"}, {"rec1", "rec"}, {"altre1", "altre"}, {"Image1", "img"}, {"pica", "pic"}};
-    return showsPicture(button, QStringLiteral("%1_%2").arg(stores.at(button->objectName())).arg(int(face)));
+    static const std::map<QString, QString> faces = {{"scoreButton", "score"},
+                                                     {"restartButton", "restart"},
+                                                     {"newVerbButton", "new_verb"},
+                                                     {"closeButton", "close"},
+                                                     {"minimiseButton", "minimise"}};
+    static const char* const suffixes[] = {"normal", "hover", "pressed"};
+    return showsPicture(button, faces.at(button->objectName()) + QLatin1Char('_') + QLatin1String(suffixes[int(face)]));
 }
 
-inline QColor background(const QLabel* label) { return label->palette().color(QPalette::Window); }
+inline QColor background(const QWidget* control) { return control->palette().color(QPalette::Window); }
+
 
 inline const QColor kMenuNormal(155, 162, 134);
 inline const QColor kMenuHighlight(81, 108, 117);

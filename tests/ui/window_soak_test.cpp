@@ -8,33 +8,33 @@
 #include <deque>
 #include <memory>
 
-#include "catalogue.h"
-#include "form14.h"
-#include "soak.h"
+#include "catalogue/catalogue.h"
+#include "ui/chrome/text.h"
+#include "ui/exercise/exercise_window.h"
+#include "tests/engine/soak.h"
 
 namespace {
 
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// The controls of the exercise window the pointer aims at. The close box (Image1) and the menu's
+// The controls of the exercise window the pointer aims at. The close box (closeButton) and the menu's
 // "Sortir." end the program and are left out; a point drawn anywhere in the window can still hit
 // them, and a closed window is then replaced by a new one.
 QStringList exerciseWindowAims()
 {
-    QStringList names{"eva1", "rec1", "altre1", "Label7", "MnuObjectif", "pica", "Frame1", "Label6",
-                      "Picture1", "Picture2", "Label5", "Label2", "Label8", "Label1", "Label3_31"};
+    QStringList names{"scoreButton", "restartButton", "newVerbButton", "menuButton", "instructionsEntry", "minimiseButton", "poolFrame", "title",
+                      "titleStrip", "menuPanel", "instruction", "infinitive", "tensePhrase", "tenseIntro", "credit"};
     for (int i = 0; i < 44; ++i)
-        names << QStringLiteral("Item_%1").arg(i);
+        names << QStringLiteral("pool_%1").arg(i);
     for (int i = 0; i < 6; ++i)  // the targets twice: they are few beside the pool
-        names << QStringLiteral("Réponse_%1").arg(i) << QStringLiteral("Réponse_%1").arg(i)
-              << QStringLiteral("Label3_%1").arg(i);
+        names << QStringLiteral("target_%1").arg(i) << QStringLiteral("target_%1").arg(i)
+              << QStringLiteral("personCaption_%1").arg(i);
     return names;
 }
 
-const QStringList kPopupAims{"fmr1", "Label2", "Label6", "Picture5", "Label3", "Line1"};
+const QStringList kPopupAims{"closeButton", "message", "title", "titleStrip", "credit", "rule"};
 
 // What the learner clicks on purpose: the image buttons, the menu and its "Objectiu.", minimising.
-const QString kCommands[] = {"eva1", "rec1", "altre1", "Label7", "MnuObjectif", "pica"};
+const QString kCommands[] = {"scoreButton", "restartButton", "newVerbButton", "menuButton", "instructionsEntry", "minimiseButton"};
 
 const QRegularExpression kScoreText(QStringLiteral("^Heu aconseguit: ([0-6]) / ([56])$"));
 
@@ -109,7 +109,7 @@ private:
         form_.reset();
         auto source = std::make_unique<soak::SeededSource>(random_());
         source_ = source.get();
-        form_ = std::make_unique<Form14>(std::move(source));
+        form_ = std::make_unique<ExerciseWindow>(std::move(source));
         form_->show();
         seenReseeds_ = -1;
         ++windows_;
@@ -253,7 +253,7 @@ private:
         } else if (roll < 12 && window == form_.get()) {
             planned_.push_back(eventAt(Event::Click, Qt::LeftButton, window, kCommands[pick(static_cast<int>(std::size(kCommands)))]));
         } else if (roll < 32 && window == form_.get()) {
-            const QString from = pick(5) == 0 ? QStringLiteral("Réponse_%1").arg(pick(6)) : QStringLiteral("Item_%1").arg(pick(44));
+            const QString from = pick(5) == 0 ? QStringLiteral("target_%1").arg(pick(6)) : QStringLiteral("pool_%1").arg(pick(44));
             planned_.push_back(eventAt(Event::Press, up, window, from));
             for (int moves = 1 + pick(3); moves > 0; --moves)
                 planned_.push_back(eventAt(Event::Move, Qt::NoButton, window));
@@ -318,12 +318,12 @@ private:
     // The forms the catalogue gives the verb the window names, in pool order, with six empty targets.
     QStringList catalogueCaptions() const
     {
-        const QString shown = static_cast<QLabel*>(control(form_.get(), QStringLiteral("Label2")))->text();
+        const QString shown = static_cast<QLabel*>(control(form_.get(), QStringLiteral("infinitive")))->text();
         for (int verb = 1; verb <= catalogue::kVerbCount; ++verb)
-            if (qstr(catalogue::infinitive(verb)) == shown) {
+            if (chrome::ToQString(catalogue::infinitive(verb)) == shown) {
                 QStringList forms;
                 for (std::string_view form : catalogue::paradigm(verb).pool)
-                    forms << qstr(form);
+                    forms << chrome::ToQString(form);
                 return forms + QStringList(6, QString());
             }
         return {QStringLiteral("no verb is called \"%1\"").arg(shown)};
@@ -332,7 +332,7 @@ private:
     // What a learner would see go wrong, or "" when all is as it should be.
     QString brokenRule()
     {
-        const QStringList shown = captions(QStringLiteral("Item_%1"), 44) + captions(QStringLiteral("Réponse_%1"), 6);
+        const QStringList shown = captions(QStringLiteral("pool_%1"), 44) + captions(QStringLiteral("target_%1"), 6);
         if (source_->reseeds != seenReseeds_) {
             // A new exercise: the labels show the verb's pool as the catalogue arranges it.
             seenReseeds_ = source_->reseeds;
@@ -352,7 +352,7 @@ private:
             return QStringLiteral("the labels show %1, not the forms of the exercise").arg(shown.join(QLatin1Char('|')));
 
         for (int i = 0; i < 6; ++i) {
-            const auto* target = static_cast<QLabel*>(control(form_.get(), QStringLiteral("Réponse_%1").arg(i)));
+            const auto* target = static_cast<QLabel*>(control(form_.get(), QStringLiteral("target_%1").arg(i)));
             if (!target->isVisibleTo(form_.get()) && !target->text().isEmpty())
                 return QStringLiteral("hidden target %1 holds \"%2\"").arg(i).arg(target->text());
         }
@@ -362,10 +362,10 @@ private:
 
         bool scoreShowing = false;
         for (QWidget* popup : visiblePopups()) {
-            if (popup->objectName() != QLatin1String("Form15"))
+            if (popup->objectName() != QLatin1String("scoreWindow"))
                 continue;
             scoreShowing = true;
-            const QString text = static_cast<QLabel*>(control(popup, QStringLiteral("Label2")))->text();
+            const QString text = static_cast<QLabel*>(control(popup, QStringLiteral("message")))->text();
             const QRegularExpressionMatch score = kScoreText.match(text);
             if (!score.hasMatch() || score.captured(1).toInt() > score.captured(2).toInt())
                 return QStringLiteral("the score pop-up reads \"%1\"").arg(text);
@@ -399,7 +399,7 @@ private:
     const QStringList exerciseWindowAims_ = exerciseWindowAims();
     std::uint64_t seed_ = 0;
     std::mt19937_64 random_;
-    std::unique_ptr<Form14> form_;
+    std::unique_ptr<ExerciseWindow> form_;
     soak::SeededSource* source_ = nullptr;
     Pointer pointer_;
     QStringList build_;  // sorted

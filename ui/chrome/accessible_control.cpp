@@ -1,4 +1,4 @@
-#include "accessible_control.h"
+#include "ui/chrome/accessible_control.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>
@@ -11,8 +11,7 @@ class AccessibleTraits : public QObject {
 public:
     static constexpr const char* kName = "accessibleTraits";
 
-    AccessibleTraits(QWidget* control, QAccessible::Role role, std::function<void()> press)
-        : QObject(control), role(role), press(std::move(press))
+    AccessibleTraits(QWidget* control, QAccessible::Role role) : QObject(control), role(role)
     {
         setObjectName(QLatin1String(kName));
     }
@@ -24,7 +23,6 @@ public:
     }
 
     QAccessible::Role role;
-    std::function<void()> press;
     bool selectable = false;
     bool selected = false;
 };
@@ -44,23 +42,6 @@ public:
         }
         return state;
     }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (const AccessibleTraits* traits = AccessibleTraits::of(widget()); traits && traits->press)
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString& action) override
-    {
-        const AccessibleTraits* traits = AccessibleTraits::of(widget());
-        if (action == pressAction() && traits && traits->press)
-            traits->press();
-        else
-            QAccessibleWidget::doAction(action);
-    }
 };
 
 QAccessibleInterface* ControlFactory(const QString&, QObject* object)
@@ -74,11 +55,11 @@ QAccessibleInterface* ControlFactory(const QString&, QObject* object)
 
 }  // namespace
 
-void MakeAccessible(QWidget* control, QAccessible::Role role, const QString& name, std::function<void()> press)
+void MakeAccessible(QWidget* control, QAccessible::Role role, const QString& name)
 {
     static const bool installed = (QAccessible::installFactory(ControlFactory), true);
     Q_UNUSED(installed);
-    new AccessibleTraits(control, role, std::move(press));
+    new AccessibleTraits(control, role);
     // An interface Qt made for the control before it had these traits is made anew.
     QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(control);
     if (interface && interface->role() != role) {

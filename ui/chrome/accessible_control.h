@@ -1,19 +1,15 @@
-// Controls drawn as labels and pictures, made known to screen readers as the controls a learner
-// acts on: a role, a name, whether the control is selected, and what pressing it does.
+// Labels and plain widgets made known to screen readers as what the learner takes them for: a
+// role, a name, and whether the control is selected.
 #pragma once
 
 #include <QAccessible>
-
-#include <functional>
 
 class QWidget;
 
 namespace chrome {
 
-// Gives the control `role` and the name `name`; `press`, if given, is what a screen reader's
-// press action does, as a click would.
-void MakeAccessible(QWidget* control, QAccessible::Role role, const QString& name,
-                    std::function<void()> press = {});
+// Gives the control `role` and the name `name`.
+void MakeAccessible(QWidget* control, QAccessible::Role role, const QString& name);
 
 // A selectable control, selected or not: screen readers follow the change.
 void SetAccessibleSelected(QWidget* control, bool selected);

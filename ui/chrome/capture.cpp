@@ -1,4 +1,4 @@
-#include "capture.h"
+#include "ui/chrome/capture.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -7,13 +7,14 @@
 namespace chrome {
 namespace {
 
-// Hands the moves and the release of a released capture to the control under the pointer.
+// Hands the moves and the release that come to the pressed control to the control under the
+// pointer, until the last held button is released.
 class ReleasedCapture : public QObject {
 public:
-    static ReleasedCapture& instance()
+    static ReleasedCapture* of(QWidget* pressed)
     {
-        static auto* released = new ReleasedCapture(qApp);
-        return *released;
+        QObject* found = pressed->findChild<QObject*>(QLatin1String(kName), Qt::FindDirectChildrenOnly);
+        return found ? static_cast<ReleasedCapture*>(found) : new ReleasedCapture(pressed);
     }
 
     void start() { active_ = true; }
@@ -22,20 +23,19 @@ protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
         const auto type = event->type();
-        if (!active_ || redirecting_ || !receiver->isWidgetType()
-            || (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
+        if (!active_ || redirecting_ || (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
             return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* pressed = static_cast<QWidget*>(receiver);
         if (type == QEvent::MouseButtonRelease && mouse->buttons() == Qt::NoButton)
             active_ = false;  // the last held button is released: this release ends it
-        auto* pressed = static_cast<QWidget*>(receiver);
         QWidget* under = WidgetUnder(pressed, *mouse);
         if (under == pressed)
             return false;
         if (under) {
-            QMouseEvent redirected(type, under->mapFrom(under->window(), WindowPosition(pressed, *mouse)),
-                                   WindowPosition(pressed, *mouse), mouse->globalPosition(), mouse->button(),
-                                   mouse->buttons(), mouse->modifiers(), mouse->pointingDevice());
+            const QPointF inWindow = WindowPosition(pressed, *mouse);
+            QMouseEvent redirected(type, under->mapFrom(under->window(), inWindow), inWindow, mouse->globalPosition(),
+                                   mouse->button(), mouse->buttons(), mouse->modifiers(), mouse->pointingDevice());
             redirecting_ = true;
             QCoreApplication::sendEvent(under, &redirected);
             redirecting_ = false;
@@ -44,7 +44,13 @@ protected:
     }
 
 private:
-    using QObject::QObject;
+    static constexpr const char* kName = "releasedCapture";
+
+    explicit ReleasedCapture(QWidget* pressed) : QObject(pressed)
+    {
+        setObjectName(QLatin1String(kName));
+        pressed->installEventFilter(this);
+    }
 
     static QPointF WindowPosition(const QWidget* widget, const QMouseEvent& mouse)
     {
@@ -70,16 +76,12 @@ private:
 
 }  // namespace
 
-void ReleaseCapture()
+void ReleaseCapture(QWidget* pressed)
 {
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    if (QGuiApplication::mouseButtons() == Qt::NoButton)
-        return;
-    ReleasedCapture& released = ReleasedCapture::instance();
-    static const bool installed = (qApp->installEventFilter(&released), true);
-    Q_UNUSED(installed);
-    released.start();
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        ReleasedCapture::of(pressed)->start();
 }
 
 }  // namespace chrome

@@ -1,4 +1,4 @@
-#include "colours.h"
+#include "ui/chrome/colours.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -1,9 +1,10 @@
-#include "control_mark.h"
+#include "ui/chrome/control_mark.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QMouseEvent>
 #include <QPainter>
+
+#include "ui/chrome/window_input.h"
 
 namespace chrome {
 namespace {
@@ -58,13 +59,11 @@ void ControlMark::paintEvent(QPaintEvent*)
 FocusMarking::FocusMarking(QWidget* window)
     : QObject(window), window_(window), ring_(new ControlMark(window, ControlMark::Style::FocusRing))
 {
-    qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this] { refresh(); });
-}
-
-bool FocusMarking::inWindow(QObject* object) const
-{
-    return object->isWidgetType() && static_cast<QWidget*>(object)->window() == window_;
+    WindowInput* input = WindowInput::of(window);
+    connect(input, &WindowInput::keyPressed, this, &FocusMarking::keyboardUsed);
+    connect(input, &WindowInput::pressed, this, &FocusMarking::pointerUsed);
+    connect(input, &WindowInput::pointerMoved, this, &FocusMarking::pointerMoved);
+    connect(qApp, &QApplication::focusChanged, this, &FocusMarking::refresh);
 }
 
 void FocusMarking::refresh()
@@ -75,41 +74,29 @@ void FocusMarking::refresh()
     ring_->markControl(keyboardInUse_ && stop ? focused : nullptr);
 }
 
-bool FocusMarking::eventFilter(QObject* watched, QEvent* event)
+void FocusMarking::keyboardUsed()
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::ShortcutOverride:
-        if (inWindow(watched) && !keyboardInUse_) {
-            keyboardInUse_ = true;
-            lastPointer_ = QCursor::pos();  // where the pointer rests from now on
-            refresh();
-        }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (inWindow(watched) && keyboardInUse_) {
-            keyboardInUse_ = false;
-            refresh();
-        }
-        break;
-    case QEvent::MouseMove: {
-        if (!inWindow(watched))
-            break;
-        const QPointF pointer = static_cast<QMouseEvent*>(event)->globalPosition();
-        if (pointer == lastPointer_)
-            break;  // reported again where it rests
-        lastPointer_ = pointer;
-        if (keyboardInUse_) {
-            keyboardInUse_ = false;
-            refresh();
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
+    if (keyboardInUse_)
+        return;
+    keyboardInUse_ = true;
+    lastPointer_ = QCursor::pos();  // where the pointer rests from now on
+    refresh();
+}
+
+void FocusMarking::pointerUsed()
+{
+    if (!keyboardInUse_)
+        return;
+    keyboardInUse_ = false;
+    refresh();
+}
+
+void FocusMarking::pointerMoved(QPointF global)
+{
+    if (global == lastPointer_)
+        return;  // reported again where it rests
+    lastPointer_ = global;
+    pointerUsed();
 }
 
 }  // namespace chrome

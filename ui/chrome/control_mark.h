@@ -18,7 +18,6 @@ public:
 
     // Shows the mark on `control`, or hides it for nullptr.
     void markControl(QWidget* control);
-    QWidget* markedControl() const { return control_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,11 +37,10 @@ public:
     // Places the ring again, after the focused control came or went.
     void refresh();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    bool inWindow(QObject* object) const;
+    void keyboardUsed();
+    void pointerUsed();
+    void pointerMoved(QPointF global);
 
     QWidget* window_;
     ControlMark* ring_;

@@ -1,4 +1,4 @@
-#include "faces.h"
+#include "ui/chrome/faces.h"
 
 #include <QImageReader>
 
@@ -25,13 +25,12 @@ QPixmap LoadFace(const QString& name, qreal devicePixelRatio)
     return QPixmap::fromImage(ReadPng(path));
 }
 
-std::array<QPixmap, 3> LoadFaceStore(const char* store, qreal devicePixelRatio)
+FaceSet LoadFaces(const char* button, qreal devicePixelRatio)
 {
-    std::array<QPixmap, 3> faces;
-    for (int i = 0; i < 3; ++i)
-        faces[static_cast<std::size_t>(i)] =
-            LoadFace(QStringLiteral("%1_%2").arg(QLatin1String(store)).arg(i), devicePixelRatio);
-    return faces;
+    const QString stem = QLatin1String(button);
+    return {LoadFace(stem + QLatin1String("_normal"), devicePixelRatio),
+            LoadFace(stem + QLatin1String("_hover"), devicePixelRatio),
+            LoadFace(stem + QLatin1String("_pressed"), devicePixelRatio)};
 }
 
 }  // namespace chrome

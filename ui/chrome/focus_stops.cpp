@@ -1,4 +1,4 @@
-#include "focus_stops.h"
+#include "ui/chrome/focus_stops.h"
 
 #include <QEvent>
 #include <QWidget>

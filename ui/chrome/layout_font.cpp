@@ -1,4 +1,4 @@
-#include "layout_font.h"
+#include "ui/chrome/layout_font.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -47,6 +47,8 @@ QString InstalledFamily(const QString& family)
 
 }  // namespace
 
+namespace chrome {
+
 QFont LayoutFont(const char* family, double points, bool bold)
 {
     QFont font(InstalledFamily(QString::fromLatin1(family)));
@@ -54,8 +56,6 @@ QFont LayoutFont(const char* family, double points, bool bold)
     font.setBold(bold);
     return font;
 }
-
-namespace chrome {
 
 void StartReadingFontConfiguration()
 {

@@ -3,11 +3,11 @@
 
 #include <QFont>
 
+namespace chrome {
+
 // A font of the layouts: the size in points at 96 dots per inch, held in pixels so that text and
 // controls scale together.
 QFont LayoutFont(const char* family, double points, bool bold);
-
-namespace chrome {
 
 // Starts reading the system's font configuration on a second thread, so that it is ready, or
 // nearly, when the first window asks for its fonts. Call it before the application object is

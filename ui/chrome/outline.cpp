@@ -1,6 +1,6 @@
-#include "outline.h"
+#include "ui/chrome/outline.h"
 
-#include "x11.h"
+#include "ui/chrome/x11.h"
 
 #include <QGuiApplication>
 #include <QTransform>

@@ -1,6 +1,6 @@
-#include "window_frame.h"
+#include "ui/chrome/window_frame.h"
 
-#include "x11.h"
+#include "ui/chrome/x11.h"
 
 #include <QGuiApplication>
 #include <QPointer>

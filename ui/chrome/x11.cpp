@@ -1,4 +1,4 @@
-#include "x11.h"
+#include "ui/chrome/x11.h"
 
 #include <QGuiApplication>
 #include <QRegion>

@@ -1,60 +1,55 @@
-#include "exercise_access.h"
+#include "ui/exercise/exercise_access.h"
 
-#include "accessible_control.h"
-#include "control_mark.h"
-#include "focus_stops.h"
-#include "exercise_keys.h"
-#include "pick_and_place.h"
+#include "ui/chrome/accessible_control.h"
+#include "ui/chrome/control_mark.h"
+#include "ui/chrome/focus_stops.h"
+#include "ui/chrome/text.h"
+#include "ui/exercise/exercise_keys.h"
+#include "ui/exercise/pick_and_place.h"
 
-namespace {
-
-QString toQString(std::string_view text)
+ExerciseAccess::ExerciseAccess(QWidget* window, const ExerciseLayout& controls, const engine::Exercise& exercise)
+    : QObject(window), window_(window), controls_(controls), exercise_(exercise)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
-ExerciseAccess::ExerciseAccess(QWidget* window, const Form14Layout& controls, const engine::Exercise& exercise,
-                               ExerciseCommands commands)
-    : window_(window), controls_(controls), exercise_(exercise), commands_(std::move(commands))
-{
-    pickAndPlace_ = new PickAndPlace(window, controls, exercise, commands_.drop);
-    keys_ = std::make_unique<ExerciseKeys>(window, controls, *pickAndPlace_, commands_);
+    pickAndPlace_ = new PickAndPlace(window, controls, exercise);
+    keys_ = new ExerciseKeys(window, controls, *pickAndPlace_);
     makeAccessible();
 
     // Every control a learner acts on takes the keyboard focus; none takes it from a click.
-    QList<QWidget*> stops{controls.rec1, controls.eva1, controls.altre1, controls.Label7, controls.MnuObjectif,
-                          controls.MnuQuitter};
-    for (QLabel* label : controls.Item)
+    const QList<chrome::PaintedButton*> buttons{controls.restartButton, controls.scoreButton,
+                                                controls.newVerbButton, controls.menuButton,
+                                                controls.instructionsEntry, controls.quitEntry};
+    QList<QWidget*> stops(buttons.begin(), buttons.end());
+    for (QLabel* label : controls.pool)
         stops.append(label);
-    for (QLabel* label : controls.Réponse)
+    for (QLabel* label : controls.targets)
         stops.append(label);
     new chrome::FocusStops(window, stops);
     // The window holds the focus itself until the first Tab, so that no control is chosen for it.
     window->setFocus(Qt::OtherFocusReason);
     focusMarking_ = new chrome::FocusMarking(window);
-}
 
-ExerciseAccess::~ExerciseAccess() = default;
+    // A button pressed in any way puts a picked form down before it acts.
+    for (chrome::PaintedButton* button : buttons)
+        connect(button, &QAbstractButton::pressed, pickAndPlace_, &PickAndPlace::putDown);
+}
 
 void ExerciseAccess::makeAccessible()
 {
-    const Form14Layout& c = controls_;
+    const ExerciseLayout& c = controls_;
     chrome::MakeAccessible(window_, QAccessible::Window, window_->windowTitle());
-    for (QLabel* label : c.Item)
+    for (QLabel* label : c.pool)
         chrome::MakeAccessible(label, QAccessible::ListItem, {});
-    for (QLabel* label : c.Réponse)
+    for (QLabel* label : c.targets)
         chrome::MakeAccessible(label, QAccessible::ListItem, {});
-    chrome::MakeAccessible(c.Frame1, QAccessible::List, c.Frame1->caption());
-    chrome::MakeAccessible(c.rec1, QAccessible::PushButton, QStringLiteral("Recomençar."), commands_.restart);
-    chrome::MakeAccessible(c.eva1, QAccessible::PushButton, QStringLiteral("Avaluar."), commands_.score);
-    chrome::MakeAccessible(c.altre1, QAccessible::PushButton, QStringLiteral("Altre verb."), commands_.newExercise);
-    chrome::MakeAccessible(c.pica, QAccessible::PushButton, QStringLiteral("Minimitza"), commands_.minimise);
-    chrome::MakeAccessible(c.Image1, QAccessible::PushButton, QStringLiteral("Tanca"), commands_.close);
-    chrome::MakeAccessible(c.Label7, QAccessible::ButtonMenu, c.Label7->text(), commands_.openMenu);
-    chrome::MakeAccessible(c.MnuObjectif, QAccessible::PushButton, c.MnuObjectif->text(), commands_.instructions);
-    chrome::MakeAccessible(c.MnuQuitter, QAccessible::PushButton, QStringLiteral("Sortir."), commands_.quit);
+    chrome::MakeAccessible(c.poolFrame, QAccessible::List, c.poolFrame->caption());
+    c.restartButton->setAccessibleName(QStringLiteral("Recomençar."));
+    c.scoreButton->setAccessibleName(QStringLiteral("Avaluar."));
+    c.newVerbButton->setAccessibleName(QStringLiteral("Altre verb."));
+    c.minimiseButton->setAccessibleName(QStringLiteral("Minimitza"));
+    c.closeButton->setAccessibleName(QStringLiteral("Tanca"));
+    c.menuButton->setAccessibleName(c.menuButton->text());
+    c.instructionsEntry->setAccessibleName(c.instructionsEntry->text());
+    c.quitEntry->setAccessibleName(QStringLiteral("Sortir."));
 }
 
 void ExerciseAccess::boardShown(bool newExercise)
@@ -66,19 +61,20 @@ void ExerciseAccess::boardShown(bool newExercise)
         captionChanged(engine::Slot::pool(i));
     for (int i = 0; i < engine::kTargets; ++i)
         captionChanged(engine::Slot::target(i));
-    const Form14Layout& c = controls_;
-    window_->setAccessibleDescription(c.Label5->text().trimmed() + QLatin1Char(' ') + c.Label2->text()
-                                      + QLatin1Char(' ') + c.Label1->text() + QLatin1Char(' ') + c.Label8->text());
+    const ExerciseLayout& c = controls_;
+    window_->setAccessibleDescription(c.instruction->text().trimmed() + QLatin1Char(' ') + c.infinitive->text()
+                                      + QLatin1Char(' ') + c.tenseIntro->text() + QLatin1Char(' ')
+                                      + c.tensePhrase->text());
     focusMarking_->refresh();
 }
 
 void ExerciseAccess::captionChanged(engine::Slot slot)
 {
     const std::string& caption = exercise_.caption(slot);
-    QString name = caption.empty() ? QStringLiteral("buit") : toQString(caption);
+    QString name = caption.empty() ? QStringLiteral("buit") : chrome::ToQString(caption);
     if (slot.kind == engine::Slot::Kind::Target) {
         // "1 persona singular: cantava"
-        QString person = controls_.Label3[static_cast<std::size_t>(slot.index)]->text();
+        QString person = controls_.personCaptions[static_cast<std::size_t>(slot.index)]->text();
         if (person.endsWith(QLatin1Char('.')))
             person.chop(1);
         name = person + QStringLiteral(": ") + name;
@@ -97,7 +93,3 @@ void ExerciseAccess::clicked(engine::Slot slot, Qt::MouseButton pressed)
 }
 
 void ExerciseAccess::releasedElsewhere() { pickAndPlace_->putDown(); }
-
-void ExerciseAccess::moveFocus(bool forward) { keys_->moveFocus(forward); }
-
-bool ExerciseAccess::keyPressed(const QKeyEvent& key) { return keys_->keyPressed(key); }

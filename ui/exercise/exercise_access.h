@@ -5,25 +5,22 @@
 
 #include <QObject>
 
-#include <functional>
-#include <memory>
-
-#include "exercise.h"
-#include "exercise_commands.h"
-#include "form14_layout.h"
+#include "engine/exercise.h"
+#include "ui/exercise/exercise_layout.h"
 
 class ExerciseKeys;
 class PickAndPlace;
-class QKeyEvent;
 namespace chrome {
 class FocusMarking;
 }
 
-class ExerciseAccess {
+class ExerciseAccess : public QObject {
+    Q_OBJECT
 public:
-    ExerciseAccess(QWidget* window, const Form14Layout& controls, const engine::Exercise& exercise,
-                   ExerciseCommands commands);
-    ~ExerciseAccess();
+    ExerciseAccess(QWidget* window, const ExerciseLayout& controls, const engine::Exercise& exercise);
+
+    ExerciseKeys& keys() const { return *keys_; }
+    PickAndPlace& pickAndPlace() const { return *pickAndPlace_; }
 
     // A new exercise, or the same one started again, is shown.
     void boardShown(bool newExercise);
@@ -35,17 +32,13 @@ public:
     void clicked(engine::Slot slot, Qt::MouseButton pressed);
     void releasedElsewhere();
 
-    void moveFocus(bool forward);
-    bool keyPressed(const QKeyEvent& key);
-
 private:
     void makeAccessible();
 
     QWidget* window_;
-    const Form14Layout& controls_;
+    const ExerciseLayout& controls_;
     const engine::Exercise& exercise_;
-    ExerciseCommands commands_;
     PickAndPlace* pickAndPlace_ = nullptr;
-    std::unique_ptr<ExerciseKeys> keys_;
+    ExerciseKeys* keys_ = nullptr;
     chrome::FocusMarking* focusMarking_ = nullptr;
 };

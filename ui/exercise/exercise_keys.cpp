@@ -1,15 +1,15 @@
-#include "exercise_keys.h"
+#include "ui/exercise/exercise_keys.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 
 #include <algorithm>
 
-#include "pick_and_place.h"
-#include "pool_grid.h"
+#include "ui/exercise/pick_and_place.h"
+#include "ui/exercise/pool_grid.h"
 
-ExerciseKeys::ExerciseKeys(QWidget* window, const Form14Layout& controls, PickAndPlace& pickAndPlace,
-                           const ExerciseCommands& commands)
-    : window_(window), controls_(controls), pickAndPlace_(pickAndPlace), commands_(commands)
+ExerciseKeys::ExerciseKeys(QWidget* window, const ExerciseLayout& controls, PickAndPlace& pickAndPlace)
+    : QObject(window), window_(window), controls_(controls), pickAndPlace_(pickAndPlace)
 {
 }
 
@@ -17,15 +17,14 @@ std::vector<QWidget*> ExerciseKeys::stops() const
 {
     std::vector<QWidget*> stops;
     for (int slot : pool_grid::readingOrder())
-        stops.push_back(controls_.Item[static_cast<std::size_t>(slot)]);
-    for (QLabel* target : controls_.Réponse)
+        stops.push_back(controls_.pool[static_cast<std::size_t>(slot)]);
+    for (QLabel* target : controls_.targets)
         if (target->isVisibleTo(window_))
             stops.push_back(target);
-    for (QWidget* button : {controls_.rec1, controls_.eva1, controls_.altre1, controls_.Label7})
-        stops.push_back(button);
-    if (controls_.Picture2->isVisibleTo(window_)) {
-        stops.push_back(controls_.MnuObjectif);
-        stops.push_back(controls_.MnuQuitter);
+    stops.insert(stops.end(), {controls_.restartButton, controls_.scoreButton, controls_.newVerbButton, controls_.menuButton});
+    if (controls_.menuPanel->isVisibleTo(window_)) {
+        stops.push_back(controls_.instructionsEntry);
+        stops.push_back(controls_.quitEntry);
     }
     return stops;
 }
@@ -47,10 +46,10 @@ void ExerciseKeys::moveFocus(bool forward)
         const auto n = static_cast<std::ptrdiff_t>(order.size());
         const std::ptrdiff_t next = ((at - order.begin()) + (forward ? 1 : -1) + n) % n;
         focus(order[static_cast<std::size_t>(next)]);
-    } else if (current == controls_.MnuObjectif || current == controls_.MnuQuitter) {
-        focus(controls_.Label7);  // the menu closed under the focus
-    } else if (current == controls_.Réponse[0]) {
-        focus(controls_.Réponse[1]);  // the first person's row went away
+    } else if (current == controls_.instructionsEntry || current == controls_.quitEntry) {
+        focus(controls_.menuButton);  // the menu closed under the focus
+    } else if (current == controls_.targets[0]) {
+        focus(controls_.targets[1]);  // the first person's row went away
     } else {
         focus(order.front());
     }
@@ -66,33 +65,23 @@ void ExerciseKeys::moveWithArrow(int key, engine::Slot from)
         case Qt::Key_Left: cell.column = std::max(cell.column - 1, 0); break;
         case Qt::Key_Right: cell.column = std::min(cell.column + 1, pool_grid::kColumns - 1); break;
         }
-        focus(controls_.Item[static_cast<std::size_t>(pool_grid::slotAt(cell))]);
+        focus(controls_.pool[static_cast<std::size_t>(pool_grid::slotAt(cell))]);
         return;
     }
     const int step = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
     for (int row = from.index + step; step != 0 && row >= 0 && row < engine::kTargets; row += step)
-        if (controls_.Réponse[static_cast<std::size_t>(row)]->isVisibleTo(window_)) {
-            focus(controls_.Réponse[static_cast<std::size_t>(row)]);
+        if (controls_.targets[static_cast<std::size_t>(row)]->isVisibleTo(window_)) {
+            focus(controls_.targets[static_cast<std::size_t>(row)]);
             return;
         }
 }
 
 void ExerciseKeys::activate(QWidget* control)
 {
-    if (const std::optional<engine::Slot> slot = controls_.slotOf(control)) {
+    if (const std::optional<engine::Slot> slot = controls_.slotOf(control))
         pickAndPlace_.activate(*slot);
-        return;
-    }
-    const std::pair<QWidget*, const std::function<void()>*> buttons[] = {
-        {controls_.rec1, &commands_.restart},        {controls_.eva1, &commands_.score},
-        {controls_.altre1, &commands_.newExercise},  {controls_.Label7, &commands_.openMenu},
-        {controls_.MnuObjectif, &commands_.instructions}, {controls_.MnuQuitter, &commands_.quit}};
-    for (const auto& [button, command] : buttons)
-        if (button == control) {
-            pickAndPlace_.putDown();
-            (*command)();
-            return;
-        }
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->click();  // Space reaches a button itself; Enter comes here
 }
 
 bool ExerciseKeys::keyPressed(const QKeyEvent& key)
@@ -109,11 +98,11 @@ bool ExerciseKeys::keyPressed(const QKeyEvent& key)
     case Qt::Key_Escape:
         if (pickAndPlace_.picked())
             pickAndPlace_.putDown();
-        else if (controls_.Picture2->isVisibleTo(window_))
-            commands_.closeMenu();
+        else if (controls_.menuPanel->isVisibleTo(window_))
+            emit menuClosing();
         return true;
     case Qt::Key_F1:
-        commands_.instructions();
+        emit instructionsAsked();
         return true;
     case Qt::Key_Up:
     case Qt::Key_Down:

@@ -1,4 +1,4 @@
-#include "frame_box.h"
+#include "ui/exercise/frame_box.h"
 
 #include <QPainter>
 

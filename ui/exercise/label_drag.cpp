@@ -1,11 +1,11 @@
-#include "label_drag.h"
+#include "ui/exercise/label_drag.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QMouseEvent>
 
-LabelDrag::LabelDrag(QWidget* window, const Form14Layout& controls, Handlers handlers)
-    : QObject(window), window_(window), controls_(controls), handlers_(std::move(handlers))
+LabelDrag::LabelDrag(QWidget* window, const ExerciseLayout& controls)
+    : QObject(window), window_(window), controls_(controls)
 {
     outline_ = new QFrame(window);
     outline_->setObjectName(QStringLiteral("dragOutline"));
@@ -14,12 +14,12 @@ LabelDrag::LabelDrag(QWidget* window, const Form14Layout& controls, Handlers han
     outline_->hide();
 
     // The labels keep their mouse events to themselves: none reaches the window's own handlers.
-    for (QLabel* item : controls_.Item) {
+    for (QLabel* item : controls_.pool) {
         item->setAttribute(Qt::WA_NoMousePropagation);
         item->setMouseTracking(true);
         item->installEventFilter(this);
     }
-    for (QLabel* target : controls_.Réponse) {
+    for (QLabel* target : controls_.targets) {
         target->setAttribute(Qt::WA_NoMousePropagation);
         target->installEventFilter(this);
     }
@@ -45,11 +45,11 @@ void LabelDrag::release(QPoint inWindow, QPoint global)
     outline_->hide();
     const std::optional<engine::Slot> under = labelAt(inWindow, global);
     if (source && under)
-        handlers_.dragDrop(*under, *source);
+        emit dropped(*under, *source);
     if (under == pressed)
-        handlers_.clicked(pressed, pressedButton_);
+        emit clicked(pressed, pressedButton_);
     else
-        handlers_.releasedElsewhere();
+        emit releasedElsewhere();
 }
 
 std::optional<engine::Slot> LabelDrag::labelAt(QPoint inWindow, QPoint global) const
@@ -82,7 +82,7 @@ bool LabelDrag::eventFilter(QObject* watched, QEvent* event)
         if (source_)
             outline_->move(inWindow - grabOffset_);
         else if (slot->kind == engine::Slot::Kind::Pool)
-            handlers_.itemMouseMove(slot->index, MouseArgsOf(*mouse));
+            emit poolLabelHovered();
         break;
     case QEvent::MouseButtonRelease:
         if (pressed_ && mouse->buttons() == Qt::NoButton)
@@ -99,7 +99,7 @@ bool LabelDrag::eventFilter(QObject* watched, QEvent* event)
         if (!pressed_) {
             pressed_ = slot;
             pressedButton_ = mouse->button();
-            handlers_.mouseDown(*slot, MouseArgsOf(*mouse));
+            emit labelPressed(*slot, mouse->position().toPoint());
         }
         break;
     }

@@ -9,31 +9,30 @@
 #include <QObject>
 #include <QPoint>
 
-#include <functional>
 #include <optional>
 
-#include "control_mouse.h"
-#include "exercise.h"
-#include "form14_layout.h"
+#include "engine/board.h"
+#include "ui/exercise/exercise_layout.h"
 
 class QFrame;
 
 class LabelDrag : public QObject {
+    Q_OBJECT
 public:
-    struct Handlers {
-        std::function<void(engine::Slot, const MouseArgs&)> mouseDown;
-        std::function<void(int item, const MouseArgs&)> itemMouseMove;
-        std::function<void(engine::Slot target, engine::Slot source)> dragDrop;
-        // After the drop, if any: the press and the release were on the same label, or not.
-        std::function<void(engine::Slot, Qt::MouseButton pressed)> clicked;
-        std::function<void()> releasedElsewhere;
-    };
-
     // Takes over the mouse events of the window's pool labels and targets.
-    LabelDrag(QWidget* window, const Form14Layout& controls, Handlers handlers);
+    LabelDrag(QWidget* window, const ExerciseLayout& controls);
 
     // Starts dragging the label of `source`, pressed at `pressPos` in the label's own pixels.
     void begin(engine::Slot source, QPoint pressPos);
+
+signals:
+    void labelPressed(engine::Slot slot, QPoint pressPos);
+    // The pointer moved over a pool label with no drag under way.
+    void poolLabelHovered();
+    void dropped(engine::Slot target, engine::Slot source);
+    // After the drop, if any: the press and the release were on the same label, or not.
+    void clicked(engine::Slot slot, Qt::MouseButton pressed);
+    void releasedElsewhere();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,8 +42,7 @@ private:
     void release(QPoint inWindow, QPoint global);
 
     QWidget* window_;
-    const Form14Layout& controls_;
-    Handlers handlers_;
+    const ExerciseLayout& controls_;
     QFrame* outline_ = nullptr;
     std::optional<engine::Slot> pressed_;  // the label pressed, while a button is held
     Qt::MouseButton pressedButton_ = Qt::NoButton;

@@ -1,21 +1,17 @@
-#include "pick_and_place.h"
+#include "ui/exercise/pick_and_place.h"
 
-#include <QApplication>
-#include <QEvent>
+#include "ui/chrome/accessible_control.h"
+#include "ui/chrome/control_mark.h"
+#include "ui/chrome/window_input.h"
 
-#include "accessible_control.h"
-#include "control_mark.h"
-
-PickAndPlace::PickAndPlace(QWidget* window, const Form14Layout& controls, const engine::Exercise& exercise,
-                           Drop drop)
+PickAndPlace::PickAndPlace(QWidget* window, const ExerciseLayout& controls, const engine::Exercise& exercise)
     : QObject(window)
     , window_(window)
     , controls_(controls)
     , exercise_(exercise)
-    , drop_(std::move(drop))
     , mark_(new chrome::ControlMark(window, chrome::ControlMark::Style::Picked))
 {
-    qApp->installEventFilter(this);
+    connect(chrome::WindowInput::of(window), &chrome::WindowInput::pressed, this, &PickAndPlace::pressedInWindow);
 }
 
 void PickAndPlace::activate(engine::Slot slot)
@@ -30,7 +26,7 @@ void PickAndPlace::activate(engine::Slot slot)
     }
     const engine::Slot source = *picked_;
     putDown();
-    drop_(slot, source);
+    emit placed(slot, source);
 }
 
 void PickAndPlace::putDown()
@@ -42,11 +38,8 @@ void PickAndPlace::putDown()
     mark_->markControl(nullptr);
 }
 
-bool PickAndPlace::eventFilter(QObject* watched, QEvent* event)
+void PickAndPlace::pressedInWindow(QPoint inWindow)
 {
-    const auto type = event->type();
-    if (picked_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-        && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window_ && !controls_.slotOf(watched))
+    if (picked_ && !controls_.slotOf(window_->childAt(inWindow)))
         putDown();
-    return false;
 }

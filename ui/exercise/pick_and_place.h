@@ -5,21 +5,21 @@
 
 #include <QObject>
 
-#include <functional>
 #include <optional>
 
-#include "exercise.h"
-#include "form14_layout.h"
+#include "engine/exercise.h"
+#include "ui/exercise/exercise_layout.h"
 
 namespace chrome {
 class ControlMark;
 }
 
 class PickAndPlace : public QObject {
+    Q_OBJECT
 public:
-    using Drop = std::function<void(engine::Slot target, engine::Slot source)>;
-
-    PickAndPlace(QWidget* window, const Form14Layout& controls, const engine::Exercise& exercise, Drop drop);
+    // Any press of the pointer in `window` other than on a pool label or target puts the picked
+    // form down.
+    PickAndPlace(QWidget* window, const ExerciseLayout& controls, const engine::Exercise& exercise);
 
     std::optional<engine::Slot> picked() const { return picked_; }
 
@@ -29,15 +29,15 @@ public:
     // Puts the picked form down where it is.
     void putDown();
 
-protected:
-    // Any press of the pointer in the window other than on a pool label or target puts it down.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+signals:
+    void placed(engine::Slot target, engine::Slot source);
 
 private:
+    void pressedInWindow(QPoint inWindow);
+
     QWidget* window_;
-    const Form14Layout& controls_;
+    const ExerciseLayout& controls_;
     const engine::Exercise& exercise_;
-    Drop drop_;
     chrome::ControlMark* mark_;
     std::optional<engine::Slot> picked_;
 };

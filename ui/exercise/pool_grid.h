@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "module1.h"
+#include "engine/board.h"
 
 namespace pool_grid {
 

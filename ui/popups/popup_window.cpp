@@ -1,21 +1,20 @@
-#include "popup_window.h"
-
-#include "accessible_control.h"
-#include "colours.h"
-#include "faces.h"
-#include "outline.h"
-#include "window_frame.h"
+#include "ui/popups/popup_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPalette>
 
+#include "ui/chrome/accessible_control.h"
+#include "ui/chrome/colours.h"
+#include "ui/chrome/faces.h"
+#include "ui/chrome/layout_font.h"
+#include "ui/chrome/outline.h"
+#include "ui/chrome/window_frame.h"
 
 PopupWindow::PopupWindow(const QColor& background, QSize size)
     : QWidget(nullptr)
-    , designFace_(chrome::LoadFace(QStringLiteral("fmr_blue"), devicePixelRatioF()))
-    , storedFace_(chrome::LoadFace(QStringLiteral("fmr_green"), devicePixelRatioF()))
+    , designFace_(chrome::LoadFace(QStringLiteral("popup_close_blue"), devicePixelRatioF()))
+    , storedFace_(chrome::LoadFace(QStringLiteral("popup_close_green"), devicePixelRatioF()))
 {
     chrome::MakeFrameless(this, false);
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
@@ -23,126 +22,113 @@ PopupWindow::PopupWindow(const QColor& background, QSize size)
     setFixedSize(size);
     chrome::SetBackground(this, background);
     // The window's own default font, used by the controls that name none.
-    setFont(LayoutFont("MS Sans Serif", 8.25, false));
+    setFont(chrome::LayoutFont("MS Sans Serif", 8.25, false));
     // The bare window reacts to every move of the pointer.
     setMouseTracking(true);
 }
 
-void PopupWindow::BuildTitleStrip(int width)
+void PopupWindow::buildTitleStrip(int width)
 {
-    Picture5 = new QWidget(this);
-    Picture5->setObjectName(QStringLiteral("Picture5"));
-    Picture5->setGeometry(0, 0, width, 17);
-    chrome::SetBackground(Picture5, QColor(57, 149, 179));
-    ControlMouse::isolate(Picture5);
+    titleStrip = new QWidget(this);
+    titleStrip->setObjectName(QStringLiteral("titleStrip"));
+    titleStrip->setGeometry(0, 0, width, 17);
+    chrome::SetBackground(titleStrip, QColor(57, 149, 179));
+    chrome::ControlMouse::isolate(titleStrip);
 
-    Label6 = new QLabel(QStringLiteral("la conjugació dels verbs."), Picture5);
-    Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setFont(LayoutFont("Comic Sans MS", 9, true));
-    chrome::SetTextColour(Label6, Qt::white);
-    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    title = new QLabel(QStringLiteral("la conjugació dels verbs."), titleStrip);
+    title->setObjectName(QStringLiteral("title"));
+    title->setFont(chrome::LayoutFont("Comic Sans MS", 9, true));
+    chrome::SetTextColour(title, Qt::white);
+    title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The title sizes itself to its caption.
-    Label6->move(16, 0);
-    Label6->resize(Label6->sizeHint().width(), 16);
-    ControlMouse::isolate(Label6);
+    title->move(16, 0);
+    title->resize(title->sizeHint().width(), 16);
+    chrome::ControlMouse::isolate(title);
 }
 
-void PopupWindow::BuildCloseButton(QPoint at, const std::array<QPoint, 3>& storePlaces)
+void PopupWindow::buildCloseButton(QPoint at, const std::array<QPoint, 3>& storePlaces)
 {
-    for (int i = 0; i < 3; ++i) {
-        fmr[i] = new QLabel(this);
-        fmr[i]->setObjectName(QStringLiteral("fmr_%1").arg(i));
-        fmr[i]->setGeometry(QRect(storePlaces[i], QSize(66, 20)));
+    for (std::size_t i = 0; i < storedFaces.size(); ++i) {
+        storedFaces[i] = new QLabel(this);
+        storedFaces[i]->setObjectName(QStringLiteral("storedFace_%1").arg(i));
+        storedFaces[i]->setGeometry(QRect(storePlaces[i], QSize(66, 20)));
         // Every stored face is the same picture, shared, so that switching between them is free.
-        fmr[i]->setPixmap(storedFace_);
-        fmr[i]->hide();
+        storedFaces[i]->setPixmap(storedFace_);
+        storedFaces[i]->hide();
     }
-    fmr1 = new QLabel(this);
-    fmr1->setObjectName(QStringLiteral("fmr1"));
-    fmr1->setGeometry(QRect(at, QSize(66, 20)));
-    fmr1->setPixmap(designFace_);
-    ControlMouse::isolate(fmr1);
-    chrome::MakeAccessible(fmr1, QAccessible::PushButton, QStringLiteral("Sortir."), [this] { fmr1_Click(); });
+    // The first stored face is the normal face, the second the pressed and the third the hover face.
+    closeButton = new chrome::FaceButton(
+        {storedFaces[0]->pixmap(), storedFaces[2]->pixmap(), storedFaces[1]->pixmap()}, this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setGeometry(QRect(at, QSize(66, 20)));
+    closeButton->showPicture(designFace_);
+    closeButton->setAccessibleName(QStringLiteral("Sortir."));
+    connect(closeButton, &QAbstractButton::clicked, this, &PopupWindow::closeButtonClicked);
 }
 
-QLabel* PopupWindow::AddLabel(const char* name, QRect geometry, const QColor& text,
-                              Qt::Alignment alignment)
+QLabel* PopupWindow::addLabel(const char* name, QRect geometry, const QColor& text, Qt::Alignment alignment)
 {
     auto* label = new QLabel(this);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
     chrome::SetTextColour(label, text);
     label->setAlignment(alignment | Qt::AlignTop);
-    ControlMouse::isolate(label);
+    chrome::ControlMouse::isolate(label);
     return label;
 }
 
-QWidget* PopupWindow::AddLine(const char* name, int x1, int x2, int y)
+QWidget* PopupWindow::addRule(const char* name, int x1, int x2, int y)
 {
-    auto* line = new QWidget(this);
-    line->setObjectName(QString::fromLatin1(name));
-    line->setGeometry(x1, y, x2 - x1, 1);
-    chrome::SetBackground(line, Qt::black);
-    ControlMouse::isolate(line);
-    return line;
+    auto* rule = new QWidget(this);
+    rule->setObjectName(QString::fromLatin1(name));
+    rule->setGeometry(x1, y, x2 - x1, 1);
+    chrome::SetBackground(rule, Qt::black);
+    chrome::ControlMouse::isolate(rule);
+    return rule;
 }
 
-void PopupWindow::ShowFace(const QLabel* store)
-{
-    const QPixmap face = store->pixmap();
-    if (fmr1->pixmap().cacheKey() != face.cacheKey())
-        fmr1->setPixmap(face);
-}
-
-void PopupWindow::Load()
+void PopupWindow::load()
 {
     if (loaded_)
         return;
-    if (fmr1->pixmap().cacheKey() != designFace_.cacheKey())
-        fmr1->setPixmap(designFace_);
-    ResetControls();
+    closeButton->showPicture(designFace_);
+    resetControls();
     chrome::CentreOnScreen(this);
     loaded_ = true;
-    Form_Load();
-}
-
-void PopupWindow::Form_Load()
-{
     chrome::ApplyRoundedRegion(this);
 }
 
-void PopupWindow::Show()
+void PopupWindow::open()
 {
     if (QWidget* active = QApplication::activeWindow(); active && active != this)
         opener_ = active;
-    Load();
-    if (isVisible()) {
+    load();
+    if (isVisible())
         raise();  // already open: brought forward
-    } else {
+    else
         show();  // a window newly shown comes up on top
-    }
     activateWindow();
 }
 
-void PopupWindow::Hide()
+void PopupWindow::dismiss()
 {
-    Load();
+    load();
     hide();
 }
 
-void PopupWindow::Unload()
+void PopupWindow::unload()
 {
     if (!loaded_)
         return;
     hide();
     loaded_ = false;
-    ResetControls();
+    resetControls();
 }
 
 void PopupWindow::closeEvent(QCloseEvent* event)
 {
     // A close from the window system unloads the window, as the exercise window does.
-    Unload();
+    unload();
     event->accept();
 }
 
@@ -153,7 +139,7 @@ void PopupWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        fmr1_Click();
+        closeButtonClicked();
         if (opener_)
             opener_->activateWindow();
         break;

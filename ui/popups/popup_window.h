@@ -1,10 +1,7 @@
-// What the two pop-ups share: one instance each for the whole run, loaded, shown, hidden and
-// unloaded explicitly, frameless and rounded, with a title strip and a close button whose faces
-// come from a hidden store.
+// What the two pop-ups share: one instance each for the whole run, loaded, opened, dismissed and
+// unloaded explicitly, frameless and rounded, with a title strip and a close button whose face
+// comes from a store of faces hidden below the window's edge.
 #pragma once
-
-#include "control_mouse.h"
-#include "layout_font.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -13,56 +10,54 @@
 
 #include <array>
 
+#include "ui/chrome/buttons.h"
+#include "ui/chrome/control_mouse.h"
+
 class PopupWindow : public QWidget {
     Q_OBJECT
 public:
     // Loading a window that is not loaded puts every control back as designed, centres the window
-    // on the screen and runs the Load event. Loading a loaded window does nothing.
-    void Load();
+    // on the screen and rounds it. Loading a loaded window does nothing.
+    void load();
     // Loads the window if needed, shows it modeless and brings it forward. A window that was only
-    // hidden comes back where it was.
-    void Show();
+    // dismissed comes back where it was.
+    void open();
     // Takes the window off the screen and keeps it loaded; an unloaded window is loaded first.
-    void Hide();
+    void dismiss();
     // Takes the window off the screen and discards what it shows; unloading a window that is not
     // loaded does nothing.
-    void Unload();
+    void unload();
 
-    // The title strip and its label, the close button and its store of faces.
-    QWidget* Picture5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* fmr1 = nullptr;
-    std::array<QLabel*, 3> fmr{};
+    QWidget* titleStrip = nullptr;
+    QLabel* title = nullptr;
+    chrome::FaceButton* closeButton = nullptr;
+    std::array<QLabel*, 3> storedFaces{};  // never seen: they lie below the window's bottom edge
 
 protected:
     PopupWindow(const QColor& background, QSize size);
 
     void closeEvent(QCloseEvent* event) override;
     // Escape, Enter and Space close the window as its close button does, and give the keyboard
-    // back to the window that was active when it was shown.
+    // back to the window that was active when it was opened.
     void keyPressEvent(QKeyEvent* event) override;
-    virtual void fmr1_Click() = 0;
 
+    virtual void closeButtonClicked() = 0;
     // Puts the window's own controls back as designed.
-    virtual void ResetControls() = 0;
-    virtual void Form_Load();
+    virtual void resetControls() = 0;
 
-    // Shows a face on the close button; a face already shown is not set again, so nothing repaints.
-    void ShowFace(const QLabel* store);
-
-    // Builds the title strip, width wide, with "la conjugació dels verbs." in it.
-    void BuildTitleStrip(int width);
-    // Builds the close button at (x, y) and the three stored faces at the given places.
-    void BuildCloseButton(QPoint at, const std::array<QPoint, 3>& storePlaces);
+    // Builds the title strip, `width` wide, with "la conjugació dels verbs." in it.
+    void buildTitleStrip(int width);
+    // Builds the close button at `at` and the three stored faces at the given places.
+    void buildCloseButton(QPoint at, const std::array<QPoint, 3>& storePlaces);
     // A label with the given text colour on a transparent background, top-aligned as designed.
-    QLabel* AddLabel(const char* name, QRect geometry, const QColor& text, Qt::Alignment alignment);
+    QLabel* addLabel(const char* name, QRect geometry, const QColor& text, Qt::Alignment alignment);
     // A one-pixel rule from (x1, y) to (x2, y), the end point left out.
-    QWidget* AddLine(const char* name, int x1, int x2, int y);
+    QWidget* addRule(const char* name, int x1, int x2, int y);
 
-    ControlMouse mouse_;
+    chrome::ControlMouse mouse_;
 
 private:
-    // The close button's own face, which it carries until a handler gives it a stored one.
+    // The close button's own face, which it carries until it is given a stored one.
     QPixmap designFace_;
     QPixmap storedFace_;
     QPointer<QWidget> opener_;

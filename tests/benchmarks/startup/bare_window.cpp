@@ -4,8 +4,8 @@
 #include <QColor>
 #include <QWidget>
 
-#include "colours.h"
-#include "window_frame.h"
+#include "ui/chrome/colours.h"
+#include "ui/chrome/window_frame.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,0 +1,60 @@
+// The exercise window: instruction, person rows, the pool of proposed forms, the buttons and the
+// menu. Its slots call the engine and mirror the board into the labels.
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+#include "engine/exercise.h"
+#include "ui/exercise/exercise_layout.h"
+#include "ui/exercise/hover.h"
+#include "ui/popups/instructions_window.h"
+#include "ui/popups/score_window.h"
+
+class ExerciseAccess;
+class LabelDrag;
+
+class ExerciseWindow : public QWidget, public ExerciseLayout {
+    Q_OBJECT
+public:
+    // `source` draws the exercises; without one the window uses a clock-seeded generator.
+    explicit ExerciseWindow(std::unique_ptr<engine::UniformSource> source = nullptr);
+    ~ExerciseWindow() override;
+
+public slots:
+    void newExercise();
+    void showScore();
+    void restart();
+    void openMenu();
+    void closeMenu();
+    void showInstructions();
+    void minimise();
+    void quit();
+    // A form dragged or placed from `source` onto `target`: the two labels change forms.
+    void drop(engine::Slot target, engine::Slot source);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void connectControls();
+    void startDrag(engine::Slot slot, QPoint pressPos);
+    void pointerOver(hover::Surface surface);
+    void showLook(hover::Change change);
+    void hideMenuPanel();
+    void showBoard();
+    void showCaption(engine::Slot slot);
+    void unloadPopups();
+
+    std::unique_ptr<engine::UniformSource> source_;
+    engine::Exercise exercise_;
+    LabelDrag* drag_ = nullptr;
+    ExerciseAccess* access_ = nullptr;
+    // The pop-ups are made when first opened: most exercises never open the instructions, and the
+    // exercise window comes up sooner without them.
+    std::unique_ptr<ScoreWindow> scoreWindow_;
+    std::unique_ptr<InstructionsWindow> instructionsWindow_;
+};
