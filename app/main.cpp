@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "app/display_check.h"
-#include "ui/exercise/exercise_window.h"
 #include "ui/chrome/layout_font.h"
+#include "ui/exercise/exercise_window.h"
 
 int main(int argc, char* argv[])
 {

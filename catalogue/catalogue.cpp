@@ -6,14 +6,19 @@ namespace catalogue {
 namespace {
 
 constexpr std::array<std::string_view, kVerbCount> kInfinitives = {
-    "cantar", "témer", "perdre", "dormir", "servir", "beure", "cabre", "caure", "collir",
-    "complaure", "conèixer", "confondre", "córrer", "créixer", "desfer", "dir", "eixir",
-    "escriure", "fer", "fondre", "fugir", "haver", "heure", "jeure", "lluir(forma pura)",
-    "néixer", "ofendre", "pertànyer", "poder", "prendre", "pretendre", "pudir", "pruir",
-    "prevenir", "rebre", "reeixir", "respondre", "romandre", "saber", "ser", "seure",
-    "sostenir", "valer", "vèncer", "vendre", "venir", "veure", "viure", "voler", "obrir",
-    "ajupir", "argüir", "començar", "enaiguar", "envejar", "esglaiar", "canviar", "evacuar",
-    "mentir", "obliquar", "pregar", "trencar",
+    "cantar",    "témer",     "perdre",    "dormir",   "servir",
+    "beure",     "cabre",     "caure",     "collir",   "complaure",
+    "conèixer",  "confondre", "córrer",    "créixer",  "desfer",
+    "dir",       "eixir",     "escriure",  "fer",      "fondre",
+    "fugir",     "haver",     "heure",     "jeure",    "lluir(forma pura)",
+    "néixer",    "ofendre",   "pertànyer", "poder",    "prendre",
+    "pretendre", "pudir",     "pruir",     "prevenir", "rebre",
+    "reeixir",   "respondre", "romandre",  "saber",    "ser",
+    "seure",     "sostenir",  "valer",     "vèncer",   "vendre",
+    "venir",     "veure",     "viure",     "voler",    "obrir",
+    "ajupir",    "argüir",    "començar",  "enaiguar", "envejar",
+    "esglaiar",  "canviar",   "evacuar",   "mentir",   "obliquar",
+    "pregar",    "trencar",
 };
 
 constexpr std::array<std::string_view, kTenseCount> kTensePhrases = {

@@ -78,10 +78,10 @@ struct VerbParadigm {
 // The first and last person row a tense uses: the imperative starts at row 1.
 constexpr int firstPersonRow(int tense) { return tense == static_cast<int>(Tense::Imperative) ? 1 : 0; }
 
-std::string_view infinitive(int verb);      // verb 1..62
-std::string_view tensePhrase(int tense);    // tense 1..8
-std::string_view personCaption(int row);    // row 0..5
-const VerbParadigm& paradigm(int verb);     // verb 1..62
+std::string_view infinitive(int verb);    // verb 1..62
+std::string_view tensePhrase(int tense);  // tense 1..8
+std::string_view personCaption(int row);  // row 0..5
+const VerbParadigm& paradigm(int verb);   // verb 1..62
 
 // The four blocks of the catalogue, by verb number.
 struct Block {

@@ -72,7 +72,7 @@ constexpr bool wellFormed(const VerbParadigm& v)
 {
     const int forms = poolFormCount(v);
     return forms >= kMinPoolForms && forms <= kPoolSlots && blanksLast(v) && poolMatchesRows(v)
-        && v.row(static_cast<int>(Tense::Imperative))[0].empty();
+           && v.row(static_cast<int>(Tense::Imperative))[0].empty();
 }
 
 template <std::size_t N>

@@ -32,8 +32,8 @@ int main()
     for (int n = 1; n <= kVerbCount; ++n) {
         const VerbParadigm& v = paradigm(n);
         const std::string number = std::to_string(n);
-        line = "verb\t" + number + '\t' + std::string(v.infinitive) + '\t'
-            + (v.poolFontSmall ? "1" : "0") + '\t' + smallTenses(v) + '\n';
+        line = "verb\t" + number + '\t' + std::string(v.infinitive) + '\t' + (v.poolFontSmall ? "1" : "0") + '\t'
+               + smallTenses(v) + '\n';
         put(line);
         for (std::size_t slot = 0; slot < Pool::size(); ++slot) {
             line = "pool\t" + number + '\t' + std::to_string(slot) + '\t' + std::string(v.pool[slot]) + '\n';
@@ -42,7 +42,7 @@ int main()
         for (int t = 1; t <= kTenseCount; ++t)
             for (int r = firstPersonRow(t); r < kPersonCount; ++r) {
                 line = "cell\t" + number + '\t' + std::to_string(t) + '\t' + std::to_string(r) + '\t'
-                    + std::string(v.row(t)[static_cast<std::size_t>(r)]) + '\n';
+                       + std::string(v.row(t)[static_cast<std::size_t>(r)]) + '\n';
                 put(line);
             }
     }

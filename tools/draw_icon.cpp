@@ -30,17 +30,17 @@ constexpr int kGrid = 32;
 struct Mark {
     enum class Kind { Fill, Box, Line, Dot, Polygon };
     Kind kind;
-    QColor ink;              // outline, line or dot; not used by Fill
-    QColor paint;            // inside of Fill, Box and Polygon
-    QRect rect;              // Fill and Box
+    QColor ink;                  // outline, line or dot; not used by Fill
+    QColor paint;                // inside of Fill, Box and Polygon
+    QRect rect;                  // Fill and Box
     std::vector<QPoint> points;  // Line: both ends; Dot: the pixel; Polygon: the corners
 };
 
 std::vector<Mark> Notebook()
 {
     const QColor black(0, 0, 0), navy(0, 0, 128), maroon(128, 0, 0), grey(128, 128, 128);
-    const QColor silver(192, 192, 192), white(255, 255, 255), red(255, 0, 0), yellow(255, 255, 0),
-        olive(128, 128, 0), blue(0, 0, 255);
+    const QColor silver(192, 192, 192), white(255, 255, 255), red(255, 0, 0), yellow(255, 255, 0), olive(128, 128, 0),
+        blue(0, 0, 255);
     using K = Mark::Kind;
     const auto line = [](QColor ink, QPoint from, QPoint to) { return Mark{K::Line, ink, {}, {}, {from, to}}; };
     const auto dot = [](QColor ink, QPoint at) { return Mark{K::Dot, ink, {}, {}, {at}}; };
@@ -49,7 +49,8 @@ std::vector<Mark> Notebook()
     };
 
     // The page, with its shadow.
-    std::vector<Mark> marks{{K::Fill, {}, grey, QRect(7, 4, 20, 26), {}}, {K::Box, black, white, QRect(5, 2, 19, 26), {}}};
+    std::vector<Mark> marks{{K::Fill, {}, grey, QRect(7, 4, 20, 26), {}},
+                            {K::Box, black, white, QRect(5, 2, 19, 26), {}}};
     // Ruled lines and the margin.
     for (int y = 8; y <= 26; y += 3)
         marks.push_back(line(blue, {8, y}, {22, y}));
@@ -86,11 +87,21 @@ QImage PixelIcon(const std::vector<Mark>& marks)
         p.setPen(m.kind == Mark::Kind::Fill ? QPen(Qt::NoPen) : QPen(m.ink));
         p.setBrush(m.paint.isValid() ? QBrush(m.paint) : QBrush(Qt::NoBrush));
         switch (m.kind) {
-        case Mark::Kind::Fill: p.fillRect(m.rect, m.paint); break;
-        case Mark::Kind::Box: p.drawRect(m.rect); break;
-        case Mark::Kind::Line: p.drawLine(m.points[0], m.points[1]); break;
-        case Mark::Kind::Dot: p.drawPoint(m.points[0]); break;
-        case Mark::Kind::Polygon: p.drawPolygon(m.points.data(), static_cast<int>(m.points.size())); break;
+        case Mark::Kind::Fill:
+            p.fillRect(m.rect, m.paint);
+            break;
+        case Mark::Kind::Box:
+            p.drawRect(m.rect);
+            break;
+        case Mark::Kind::Line:
+            p.drawLine(m.points[0], m.points[1]);
+            break;
+        case Mark::Kind::Dot:
+            p.drawPoint(m.points[0]);
+            break;
+        case Mark::Kind::Polygon:
+            p.drawPolygon(m.points.data(), static_cast<int>(m.points.size()));
+            break;
         }
     }
     return image;
@@ -98,10 +109,7 @@ QImage PixelIcon(const std::vector<Mark>& marks)
 
 // The same marks as shapes on the 32-unit grid, which scale to any size: strokes one unit wide
 // through the pixel centres, with square ends so that they reach the end pixels.
-QPointF Centre(QPoint pixel)
-{
-    return QPointF(pixel) + QPointF(0.5, 0.5);
-}
+QPointF Centre(QPoint pixel) { return QPointF(pixel) + QPointF(0.5, 0.5); }
 
 QPolygonF Centres(const std::vector<QPoint>& pixels)
 {
@@ -111,10 +119,7 @@ QPolygonF Centres(const std::vector<QPoint>& pixels)
     return centres;
 }
 
-QRectF OutlineRect(const QRect& rect)
-{
-    return QRectF(Centre(rect.topLeft()), QSizeF(rect.width(), rect.height()));
-}
+QRectF OutlineRect(const QRect& rect) { return QRectF(Centre(rect.topLeft()), QSizeF(rect.width(), rect.height())); }
 
 QImage ScaledIcon(const std::vector<Mark>& marks, int size)
 {
@@ -128,11 +133,21 @@ QImage ScaledIcon(const std::vector<Mark>& marks, int size)
                      : QPen(m.ink, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
         p.setBrush(m.paint.isValid() ? QBrush(m.paint) : QBrush(Qt::NoBrush));
         switch (m.kind) {
-        case Mark::Kind::Fill: p.drawRect(QRectF(m.rect)); break;
-        case Mark::Kind::Box: p.drawRect(OutlineRect(m.rect)); break;
-        case Mark::Kind::Line: p.drawLine(Centre(m.points[0]), Centre(m.points[1])); break;
-        case Mark::Kind::Dot: p.fillRect(QRectF(m.points[0], QSizeF(1, 1)), m.ink); break;
-        case Mark::Kind::Polygon: p.drawPolygon(Centres(m.points)); break;
+        case Mark::Kind::Fill:
+            p.drawRect(QRectF(m.rect));
+            break;
+        case Mark::Kind::Box:
+            p.drawRect(OutlineRect(m.rect));
+            break;
+        case Mark::Kind::Line:
+            p.drawLine(Centre(m.points[0]), Centre(m.points[1]));
+            break;
+        case Mark::Kind::Dot:
+            p.fillRect(QRectF(m.points[0], QSizeF(1, 1)), m.ink);
+            break;
+        case Mark::Kind::Polygon:
+            p.drawPolygon(Centres(m.points));
+            break;
         }
     }
     return image;
@@ -158,7 +173,9 @@ QString SvgIcon(const std::vector<Mark>& marks)
     for (const Mark& m : marks) {
         out << "  ";
         switch (m.kind) {
-        case Mark::Kind::Fill: out << "<rect " << rect(QRectF(m.rect)) << " fill=\"" << m.paint.name() << "\"/>"; break;
+        case Mark::Kind::Fill:
+            out << "<rect " << rect(QRectF(m.rect)) << " fill=\"" << m.paint.name() << "\"/>";
+            break;
         case Mark::Kind::Box:
             out << "<rect " << rect(OutlineRect(m.rect)) << " fill=\"" << m.paint.name() << '"' << stroke(m) << "/>";
             break;
@@ -168,12 +185,15 @@ QString SvgIcon(const std::vector<Mark>& marks)
                 << "\" y2=\"" << number(b.y()) << '"' << stroke(m) << "/>";
             break;
         }
-        case Mark::Kind::Dot: out << "<rect " << rect(QRectF(m.points[0], QSizeF(1, 1))) << " fill=\"" << m.ink.name() << "\"/>"; break;
+        case Mark::Kind::Dot:
+            out << "<rect " << rect(QRectF(m.points[0], QSizeF(1, 1))) << " fill=\"" << m.ink.name() << "\"/>";
+            break;
         case Mark::Kind::Polygon: {
             QStringList corners;
             for (const QPointF& c : Centres(m.points))
                 corners << number(c.x()) + ',' + number(c.y());
-            out << "<polygon points=\"" << corners.join(' ') << "\" fill=\"" << m.paint.name() << '"' << stroke(m) << "/>";
+            out << "<polygon points=\"" << corners.join(' ') << "\" fill=\"" << m.paint.name() << '"' << stroke(m)
+                << "/>";
             break;
         }
         }

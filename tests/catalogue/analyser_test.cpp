@@ -138,8 +138,8 @@ std::vector<Exception> readExceptions(std::string& error)
         std::getline(fields, row, '\t');
         std::getline(fields, form, '\t');
         std::getline(fields, reason);
-        exceptions.push_back({{std::atoi(verb.c_str()), std::atoi(tense.c_str()), std::atoi(row.c_str()), form},
-                              reason, number});
+        exceptions.push_back(
+            {{std::atoi(verb.c_str()), std::atoi(tense.c_str()), std::atoi(row.c_str()), form}, reason, number});
     }
     return exceptions;
 }
@@ -225,7 +225,9 @@ TEST_F(AnalyserCheck, EveryFormIsConfirmedOrListed)
             missing << a << "\t" << (analyses_[a.form].empty() ? "unknown" : *analyses_[a.form].begin()) << '\n';
             ++count;
         }
-    EXPECT_EQ(count, 0) << "forms no analyser confirms as " << "verb, tense, row, form:\n" << missing.str();
+    EXPECT_EQ(count, 0) << "forms no analyser confirms as "
+                        << "verb, tense, row, form:\n"
+                        << missing.str();
     std::printf("%zu of %zu answer forms confirmed by an analyser, %zu listed exceptions\n",
                 answers_.size() - unconfirmed_.size(), answers_.size(), exceptions_.size());
 }

@@ -141,8 +141,10 @@ const FullVerb kFullVerbs[] = {
          "creixi|creixis|creixi|creixem(o cresquem)|creixeu(o cresqueu)|creixin",
          "|creix|creixi|creixem(o cresquem)|creixeu|creixin",
          "creixia|creixies|creixia|creixíem|creixíeu|creixien",
-         "creixés(o cresqués)|creixessis(o cresquessis)|creixés(o cresqués)|creixéssim(o cresquéssim)|creixéssiu(o cresquéssiu)|creixessin(o cresquessin)",
-         "creixí(o cresquí)|creixeres(o cresqueres)|creixé(o cresqué)|creixérem(o cresquérem)|creixéreu(o cresquéreu)|creixeren(o cresqueren)",
+         "creixés(o cresqués)|creixessis(o cresquessis)|creixés(o cresqués)|creixéssim(o cresquéssim)|creixéssiu(o "
+         "cresquéssiu)|creixessin(o cresquessin)",
+         "creixí(o cresquí)|creixeres(o cresqueres)|creixé(o cresqué)|creixérem(o cresquérem)|creixéreu(o "
+         "cresquéreu)|creixeren(o cresqueren)",
          "creixeré|creixeràs|creixerà|creixerem|creixereu|creixeran",
          "creixeria|creixeries|creixeria|creixeríem|creixeríeu|creixerien",
      },
@@ -162,7 +164,8 @@ const FullVerb kFullVerbs[] = {
          "hagués|haguessis|hagués|haguéssim|haguéssiu|haguessin",
          "haguí|hagueres|hagué|haguérem|haguéreu|hagueren",
          "hauré|hauràs|haurà|haurem|haureu|hauran",
-         "hauria(o haguera)|hauries(o hagueres)|hauria(o haguera)|hauríem(o haguérem)|hauríeu(o haguéreu)|haurien(o hagueren)",
+         "hauria(o haguera)|hauries(o hagueres)|hauria(o haguera)|hauríem(o haguérem)|hauríeu(o haguéreu)|haurien(o "
+         "hagueren)",
      },
      "hauré|hauria(o haguera)|haguessin|hagi|ha|havia|haguéreu|hauríem(o haguérem)|"
      "hàgiu(o hagueu)|havem(o hem)|havien|haurem|hagué|hagueres|he(o haig)|haurà|"
@@ -175,8 +178,10 @@ const FullVerb kFullVerbs[] = {
          "neixi(o naixi)|neixis(o naixis)|neixi(o naixi)|naixem(o nasquem)|naixeu(o nasqueu)|neixin(o naixin)",
          "|neix(o naix)|neixi(o naixi)|naixem(o nasquem)|naixeu|neixin(o naixin)",
          "naixia|naixies|naixia|naixíem|naixíeu|naixien",
-         "naixés(o nasqués)|naixessis(o nasquessis)|naixés(o nasqués)|naixéssim(o nasquéssim)|naixéssiu(o nasquéssiu)|naixessin(o nasquessin)",
-         "naixí(o nasquí)|naixeres(o nasqueres)|naixé(o nasqué)|naixérem(o nasquérem)|naixéreu(o nasquéreu)|naixeren(o nasqueren)",
+         "naixés(o nasqués)|naixessis(o nasquessis)|naixés(o nasqués)|naixéssim(o nasquéssim)|naixéssiu(o "
+         "nasquéssiu)|naixessin(o nasquessin)",
+         "naixí(o nasquí)|naixeres(o nasqueres)|naixé(o nasqué)|naixérem(o nasquérem)|naixéreu(o nasquéreu)|naixeren(o "
+         "nasqueren)",
          "naixeré|naixeràs|naixerà|naixerem|naixereu|naixeran",
          "naixeria|naixeries|naixeria|naixeríem|naixeríeu|naixerien",
      },
@@ -301,19 +306,37 @@ struct AlternativeCells {
 };
 
 const AlternativeCells kAlternatives[] = {
-    {13, 2, {3, 4}}, {13, 3, {3}},
-    {14, 2, {3, 4}}, {14, 3, {3}}, {14, 5, {0, 1, 2, 3, 4, 5}}, {14, 6, {0, 1, 2, 3, 4, 5}},
-    {18, 5, {0, 1, 2, 3, 4, 5}}, {18, 6, {0, 1, 2, 3, 4, 5}},
-    {19, 2, {3, 4}}, {19, 3, {3}},
-    {22, 1, {0, 3, 4}}, {22, 2, {3, 4}}, {22, 8, {0, 1, 2, 3, 4, 5}},
-    {24, 1, {0, 1, 2, 5}}, {24, 2, {0, 1, 2, 5}}, {24, 3, {1, 2, 5}},
-    {25, 1, {2}}, {25, 3, {1}},
-    {26, 1, {0, 1, 2, 5}}, {26, 2, {0, 1, 2, 3, 4, 5}}, {26, 3, {1, 2, 3, 5}},
-    {26, 5, {0, 1, 2, 3, 4, 5}}, {26, 6, {0, 1, 2, 3, 4, 5}},
-    {40, 1, {0}}, {40, 8, {0, 1, 2, 3, 4, 5}},
+    {13, 2, {3, 4}},
+    {13, 3, {3}},
+    {14, 2, {3, 4}},
+    {14, 3, {3}},
+    {14, 5, {0, 1, 2, 3, 4, 5}},
+    {14, 6, {0, 1, 2, 3, 4, 5}},
+    {18, 5, {0, 1, 2, 3, 4, 5}},
+    {18, 6, {0, 1, 2, 3, 4, 5}},
+    {19, 2, {3, 4}},
+    {19, 3, {3}},
+    {22, 1, {0, 3, 4}},
+    {22, 2, {3, 4}},
+    {22, 8, {0, 1, 2, 3, 4, 5}},
+    {24, 1, {0, 1, 2, 5}},
+    {24, 2, {0, 1, 2, 5}},
+    {24, 3, {1, 2, 5}},
+    {25, 1, {2}},
+    {25, 3, {1}},
+    {26, 1, {0, 1, 2, 5}},
+    {26, 2, {0, 1, 2, 3, 4, 5}},
+    {26, 3, {1, 2, 3, 5}},
+    {26, 5, {0, 1, 2, 3, 4, 5}},
+    {26, 6, {0, 1, 2, 3, 4, 5}},
+    {40, 1, {0}},
+    {40, 8, {0, 1, 2, 3, 4, 5}},
     {42, 3, {1, 4}},
-    {47, 3, {1, 4}}, {47, 6, {1, 2, 3, 4, 5}},
-    {59, 1, {0, 1, 2, 5}}, {59, 2, {0, 1, 2, 5}}, {59, 3, {1, 2, 5}},
+    {47, 3, {1, 4}},
+    {47, 6, {1, 2, 3, 4, 5}},
+    {59, 1, {0, 1, 2, 5}},
+    {59, 2, {0, 1, 2, 5}},
+    {59, 3, {1, 2, 5}},
 };
 
 bool isAlternative(std::string_view text) { return text.find('(') != std::string_view::npos; }
@@ -356,8 +379,8 @@ TEST(Forms, AlternativesAreWrittenXoY)
 // Number of characters (code points) of UTF-8 text.
 std::size_t characters(std::string_view text)
 {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
-                                                  [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 TEST(Forms, LettersLengthAndPunctuation)
@@ -391,10 +414,9 @@ TEST(Forms, LettersLengthAndPunctuation)
 TEST(Presentation, SmallTypeTable)
 {
     const std::map<int, std::pair<bool, std::set<int>>> table = {
-        {13, {true, {2, 3}}},          {14, {true, {2, 3, 5, 6}}}, {18, {true, {5, 6}}},
-        {22, {true, {1, 2, 8}}},       {24, {true, {1, 2, 3}}},    {26, {true, {1, 2, 3, 5, 6}}},
-        {40, {false, {8}}},            {42, {true, {3}}},          {47, {true, {3, 6}}},
-        {59, {true, {1, 2, 3}}},
+        {13, {true, {2, 3}}},    {14, {true, {2, 3, 5, 6}}},    {18, {true, {5, 6}}}, {22, {true, {1, 2, 8}}},
+        {24, {true, {1, 2, 3}}}, {26, {true, {1, 2, 3, 5, 6}}}, {40, {false, {8}}},   {42, {true, {3}}},
+        {47, {true, {3, 6}}},    {59, {true, {1, 2, 3}}},
     };
     for (int v = 1; v <= kVerbCount; ++v) {
         const auto entry = table.find(v);
@@ -423,15 +445,19 @@ TEST(Lookup, EveryVerbNumberFindsItsOwnParadigm)
 TEST(FixedContent, TensePhrasesAndPersonCaptions)
 {
     const std::vector<std::string_view> phrases = {
-        "present d'indicatiu.",           "present de subjuntiu.",          "present d'imperatiu.",
-        "pretèrit imperfet d'indicatiu.", "pretèrit imperfet de subjuntiu.", "pretèrit perfet d'indicatiu.",
-        "futur d'indicatiu.",             "present de condicional.",
+        "present d'indicatiu.",
+        "present de subjuntiu.",
+        "present d'imperatiu.",
+        "pretèrit imperfet d'indicatiu.",
+        "pretèrit imperfet de subjuntiu.",
+        "pretèrit perfet d'indicatiu.",
+        "futur d'indicatiu.",
+        "present de condicional.",
     };
     for (int t = 1; t <= kTenseCount; ++t)
         EXPECT_EQ(tensePhrase(t), phrases[static_cast<std::size_t>(t - 1)]);
-    const std::vector<std::string_view> captions = {"1 persona singular.", "2 persona singular.",
-                                                    "3 persona singular.", "1 persona plural.",
-                                                    "2 persona plural.",   "3 persona plural."};
+    const std::vector<std::string_view> captions = {"1 persona singular.", "2 persona singular.", "3 persona singular.",
+                                                    "1 persona plural.",   "2 persona plural.",   "3 persona plural."};
     for (int r = 0; r < kPersonCount; ++r)
         EXPECT_EQ(personCaption(r), captions[static_cast<std::size_t>(r)]);
 }
@@ -441,22 +467,22 @@ TEST(FixedContent, TensePhrasesAndPersonCaptions)
 TEST(Pools, ArrangementIsFixedSlotBySlot)
 {
     const std::uint64_t expected[kVerbCount] = {
-    0xe0638874a8ae8eb6ull, 0xbcf1ce9a6a1042afull, 0xdebf4bb5e61bff4full, 0xb27d01d478a92c99ull,
-    0xd8537de6c0ad49ecull, 0x7d3f45e84f2bb01eull, 0x4c1d19e8a1c09b7dull, 0x90cd6a6569feb149ull,
-    0xd6b891a143c5b023ull, 0xdf27fe49408035a4ull, 0x35fa00b68dda1935ull, 0xed65a7ac6df7a451ull,
-    0x4e43445da71a23a3ull, 0xd4775b4910fa412cull, 0xf1c9c540676ab8a8ull, 0x8f5baa184e0a75cbull,
-    0x9145c6b93084f620ull, 0x88f7cbb7aea1eb88ull, 0x0a2c6b470b15dc04ull, 0x4998d95561b624a7ull,
-    0x7e7e97b2719c6fa2ull, 0x05a7f69b63292f9bull, 0xa318aae441785c62ull, 0x0f7c8a7720acdfd5ull,
-    0x0e62db0b9fb34b18ull, 0xbb1832e9f15da183ull, 0x52b11f8bdedfb5b5ull, 0xc1c5f05ebbd2cc85ull,
-    0xa48a32f43f03a5a2ull, 0xe643850d1af388b1ull, 0xd592b04870037fecull, 0xd897144cc2f34679ull,
-    0x9ae17b5de7155935ull, 0x86f1150c38eafd19ull, 0x97ceab3b99cc1317ull, 0x5137f04a5949960eull,
-    0xe90fbb2add2a9ebbull, 0xf7efe77a69fc1a37ull, 0x23413b5c86a015a5ull, 0xb95754bad3f8da84ull,
-    0x0f89c03bc2f9559cull, 0xa047c7f54a60bd85ull, 0x324bdee10de50aedull, 0xa17a06d30f28a6c4ull,
-    0xdc47f26e39896c2dull, 0x99e68b4bba46919full, 0xb6098834d7e8c0c1ull, 0xc78d9bce454e5891ull,
-    0x12595352283ac9bdull, 0x7566307a09f9a12full, 0xe207a57a54d233b5ull, 0x5b0e669417aa24d0ull,
-    0x5cb1e2719db015a7ull, 0x26ded86d485a7532ull, 0x0c4e3b59c430a9e3ull, 0x9ef8e7447b482281ull,
-    0x652b398e4a112b4cull, 0x8bd4227f3323c6f4ull, 0x116820daa508ac06ull, 0x933dfb9b2fcdfe9cull,
-    0xea0cd6260cb03a2bull, 0xf464d8c39e710d2bull,
+        0xe0638874a8ae8eb6ull, 0xbcf1ce9a6a1042afull, 0xdebf4bb5e61bff4full, 0xb27d01d478a92c99ull,
+        0xd8537de6c0ad49ecull, 0x7d3f45e84f2bb01eull, 0x4c1d19e8a1c09b7dull, 0x90cd6a6569feb149ull,
+        0xd6b891a143c5b023ull, 0xdf27fe49408035a4ull, 0x35fa00b68dda1935ull, 0xed65a7ac6df7a451ull,
+        0x4e43445da71a23a3ull, 0xd4775b4910fa412cull, 0xf1c9c540676ab8a8ull, 0x8f5baa184e0a75cbull,
+        0x9145c6b93084f620ull, 0x88f7cbb7aea1eb88ull, 0x0a2c6b470b15dc04ull, 0x4998d95561b624a7ull,
+        0x7e7e97b2719c6fa2ull, 0x05a7f69b63292f9bull, 0xa318aae441785c62ull, 0x0f7c8a7720acdfd5ull,
+        0x0e62db0b9fb34b18ull, 0xbb1832e9f15da183ull, 0x52b11f8bdedfb5b5ull, 0xc1c5f05ebbd2cc85ull,
+        0xa48a32f43f03a5a2ull, 0xe643850d1af388b1ull, 0xd592b04870037fecull, 0xd897144cc2f34679ull,
+        0x9ae17b5de7155935ull, 0x86f1150c38eafd19ull, 0x97ceab3b99cc1317ull, 0x5137f04a5949960eull,
+        0xe90fbb2add2a9ebbull, 0xf7efe77a69fc1a37ull, 0x23413b5c86a015a5ull, 0xb95754bad3f8da84ull,
+        0x0f89c03bc2f9559cull, 0xa047c7f54a60bd85ull, 0x324bdee10de50aedull, 0xa17a06d30f28a6c4ull,
+        0xdc47f26e39896c2dull, 0x99e68b4bba46919full, 0xb6098834d7e8c0c1ull, 0xc78d9bce454e5891ull,
+        0x12595352283ac9bdull, 0x7566307a09f9a12full, 0xe207a57a54d233b5ull, 0x5b0e669417aa24d0ull,
+        0x5cb1e2719db015a7ull, 0x26ded86d485a7532ull, 0x0c4e3b59c430a9e3ull, 0x9ef8e7447b482281ull,
+        0x652b398e4a112b4cull, 0x8bd4227f3323c6f4ull, 0x116820daa508ac06ull, 0x933dfb9b2fcdfe9cull,
+        0xea0cd6260cb03a2bull, 0xf464d8c39e710d2bull,
     };
     for (int v = 1; v <= kVerbCount; ++v) {
         std::uint64_t hash = 0xcbf29ce484222325ull;
@@ -479,10 +505,12 @@ int longestSingleTenseRun(int verb)
     int longest = 0;
     for (std::size_t i = 0; i < pool.size(); ++i)
         for (std::size_t j = i; j < pool.size(); ++j) {
-            const bool oneRow = std::any_of(paradigm(verb).rows.begin(), paradigm(verb).rows.end(), [&](const Row& row) {
-                return std::all_of(pool.begin() + static_cast<long>(i), pool.begin() + static_cast<long>(j) + 1,
-                                   [&](std::string_view f) { return std::find(row.begin(), row.end(), f) != row.end(); });
-            });
+            const bool oneRow =
+                std::any_of(paradigm(verb).rows.begin(), paradigm(verb).rows.end(), [&](const Row& row) {
+                    return std::all_of(
+                        pool.begin() + static_cast<long>(i), pool.begin() + static_cast<long>(j) + 1,
+                        [&](std::string_view f) { return std::find(row.begin(), row.end(), f) != row.end(); });
+                });
             if (!oneRow)
                 break;
             longest = std::max(longest, static_cast<int>(j - i + 1));

@@ -50,7 +50,8 @@ TEST(CatalogueDump, PrintsEveryVerbPoolSlotAndCellInOrder)
         EXPECT_EQ(records[k][3], p.poolFontSmall ? "1" : "0");
         ++k;
         for (std::size_t slot = 0; slot < Pool::size(); ++slot, ++k)
-            EXPECT_EQ(records[k], (std::vector<std::string>{"pool", n, std::to_string(slot), std::string(p.pool[slot])}));
+            EXPECT_EQ(records[k],
+                      (std::vector<std::string>{"pool", n, std::to_string(slot), std::string(p.pool[slot])}));
         for (int t = 1; t <= kTenseCount; ++t)
             for (int r = firstPersonRow(t); r < kPersonCount; ++r, ++k)
                 EXPECT_EQ(records[k], (std::vector<std::string>{"cell", n, std::to_string(t), std::to_string(r),

@@ -112,7 +112,7 @@ TEST(Score, CountsExactMatchesOutOfSixOrFive)
     place(e, "canto", 0);
     EXPECT_EQ(e.scoreText(), "Heu aconseguit: 1 / 6");
     EXPECT_EQ(e.scoreText(), "Heu aconseguit: 1 / 6");  // scoring again counts afresh
-    place(e, "canta", 1);  // a right form on the wrong row counts nothing
+    place(e, "canta", 1);                               // a right form on the wrong row counts nothing
     EXPECT_EQ(e.score(), 1);
     for (auto [form, row] : std::vector<std::pair<std::string, int>>{{"cantem", 3}, {"canteu", 4}, {"canten", 5}})
         place(e, form, row);

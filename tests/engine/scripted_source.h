@@ -4,6 +4,7 @@
 #include <deque>
 #include <string>
 
+#include "engine/exercise.h"
 #include "engine/random_source.h"
 
 class ScriptedSource final : public engine::UniformSource {

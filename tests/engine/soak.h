@@ -23,9 +23,12 @@ public:
     double next() override
     {
         switch (generator_() % 16) {
-        case 0: return 0.0;
-        case 1: return std::nextafter(1.0, 0.0);
-        default: return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+        case 0:
+            return 0.0;
+        case 1:
+            return std::nextafter(1.0, 0.0);
+        default:
+            return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
         }
     }
 

@@ -44,10 +44,18 @@ public:
         ++counts_[last_.kind];
         std::ostringstream broken;
         switch (last_.kind) {
-        case Operation::Build: build(broken); break;
-        case Operation::Drop: drop(broken); break;
-        case Operation::Score: score(broken); break;
-        case Operation::Restart: restart(broken); break;
+        case Operation::Build:
+            build(broken);
+            break;
+        case Operation::Drop:
+            drop(broken);
+            break;
+        case Operation::Score:
+            score(broken);
+            break;
+        case Operation::Restart:
+            restart(broken);
+            break;
         }
         checkBoard(broken);
         return broken.str();
@@ -67,9 +75,9 @@ public:
     std::string summary() const
     {
         std::ostringstream text;
-        text << counts_[Operation::Build] << " new exercises, " << counts_[Operation::Drop] << " drops ("
-             << drops_ << " that changed places), " << counts_[Operation::Score] << " scores, "
-             << counts_[Operation::Restart] << " restarts";
+        text << counts_[Operation::Build] << " new exercises, " << counts_[Operation::Drop] << " drops (" << drops_
+             << " that changed places), " << counts_[Operation::Score] << " scores, " << counts_[Operation::Restart]
+             << " restarts";
         return text.str();
     }
 
@@ -115,7 +123,8 @@ private:
             broken << "the pool is not shown in its slots as the catalogue arranges it; ";
         for (int r = 0; r < engine::kTargets; ++r)
             if (board.rowVisible[static_cast<std::size_t>(r)] != (r > 0 || tense != kImperative))
-                broken << "person row " << r << " is " << (board.rowVisible[static_cast<std::size_t>(r)] ? "shown" : "hidden") << "; ";
+                broken << "person row " << r << " is "
+                       << (board.rowVisible[static_cast<std::size_t>(r)] ? "shown" : "hidden") << "; ";
         built_ = board;
     }
 
@@ -141,8 +150,8 @@ private:
 
     void score(std::ostream& broken)
     {
-        const std::string expected = std::string(engine::kScorePrefix) + std::to_string(rightAnswers()) + " / " +
-                                     std::to_string(personsAsked());
+        const std::string expected =
+            std::string(engine::kScorePrefix) + std::to_string(rightAnswers()) + " / " + std::to_string(personsAsked());
         if (exercise_.scoreText() != expected)
             broken << "the score reads \"" << exercise_.scoreText() << "\", not \"" << expected << "\"; ";
     }
@@ -153,9 +162,9 @@ private:
         const engine::Board& board = exercise_.board();
         if (board.pool != built_.pool)
             broken << "a restart does not give the pool back as built; ";
-        if (board.rowVisible != built_.rowVisible || board.poolFontSize != built_.poolFontSize ||
-            board.targetFontSize != built_.targetFontSize || board.infinitive != built_.infinitive ||
-            board.tensePhrase != built_.tensePhrase)
+        if (board.rowVisible != built_.rowVisible || board.poolFontSize != built_.poolFontSize
+            || board.targetFontSize != built_.targetFontSize || board.infinitive != built_.infinitive
+            || board.tensePhrase != built_.tensePhrase)
             broken << "a restart changes the exercise; ";
         for (const auto& target : board.targets)
             if (!target.empty())

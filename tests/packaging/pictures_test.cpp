@@ -28,10 +28,7 @@ bool IsBox(const QString& name)
     return name.startsWith(QLatin1String("close_")) || name.startsWith(QLatin1String("minimise_"));
 }
 
-QImage Load(const QString& path)
-{
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
-}
+QImage Load(const QString& path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); }
 
 QByteArray Contents(const QString& path)
 {

@@ -10,8 +10,9 @@ namespace {
 
 qreal ExpectedRatio()
 {
-    return qEnvironmentVariableIsSet("CONJUGACIO_EXPECTED_RATIO") ? qEnvironmentVariableIntValue("CONJUGACIO_EXPECTED_RATIO")
-                                                                  : 1.0;
+    return qEnvironmentVariableIsSet("CONJUGACIO_EXPECTED_RATIO")
+               ? qEnvironmentVariableIntValue("CONJUGACIO_EXPECTED_RATIO")
+               : 1.0;
 }
 
 // The first pixel of row y that the outline keeps.
@@ -74,7 +75,8 @@ private slots:
         QWidget window;
         const qreal ratio = window.devicePixelRatioF();
         QCOMPARE(ratio, ExpectedRatio());
-        for (const char* name : {"score_normal", "restart_hover", "new_verb_pressed", "close_normal", "minimise_hover", "popup_close_blue"}) {
+        for (const char* name : {"score_normal", "restart_hover", "new_verb_pressed", "close_normal", "minimise_hover",
+                                 "popup_close_blue"}) {
             const QString file = QString::fromLatin1(name);
             const QImage small = chrome::ReadPng(QStringLiteral(":/faces/%1.png").arg(file));
             const QPixmap face = chrome::LoadFace(file, ratio);

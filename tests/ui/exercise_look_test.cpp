@@ -16,48 +16,48 @@ struct Placement {
 
 // Every control of the window in pixels at 96 dots per inch, relative to its container.
 const Placement kPlacements[] = {
-    {"titleStrip", "ExerciseWindow", {0, 0, 798, 33}},
-    {"minimiseButton", "titleStrip", {736, 8, 11, 11}},
-    {"closeButton", "titleStrip", {760, 8, 11, 11}},
-    {"instruction", "ExerciseWindow", {40, 48, 169, 25}},
-    {"infinitive", "ExerciseWindow", {216, 48, 153, 25}},
-    {"tenseIntro", "ExerciseWindow", {8, 104, 25, 41}},
-    {"tensePhrase", "ExerciseWindow", {48, 104, 217, 33}},
-    {"personCaption_0", "ExerciseWindow", {8, 184, 113, 17}},
-    {"personCaption_1", "ExerciseWindow", {8, 232, 113, 17}},
-    {"personCaption_2", "ExerciseWindow", {8, 280, 113, 17}},
-    {"personCaption_3", "ExerciseWindow", {16, 328, 97, 17}},
-    {"personCaption_4", "ExerciseWindow", {16, 376, 105, 17}},
-    {"personCaption_5", "ExerciseWindow", {16, 432, 97, 17}},
-    {"target_0", "ExerciseWindow", {128, 176, 137, 33}},
-    {"target_1", "ExerciseWindow", {128, 224, 137, 33}},
-    {"target_2", "ExerciseWindow", {128, 272, 137, 33}},
-    {"target_3", "ExerciseWindow", {128, 328, 137, 33}},
-    {"target_4", "ExerciseWindow", {128, 376, 137, 33}},
-    {"target_5", "ExerciseWindow", {128, 424, 137, 33}},
-    {"poolFrame", "ExerciseWindow", {272, 104, 521, 385}},
-    {"restartButton", "ExerciseWindow", {16, 536, 118, 20}},
-    {"scoreButton", "ExerciseWindow", {144, 536, 69, 20}},
-    {"newVerbButton", "ExerciseWindow", {408, 520, 118, 20}},
-    {"credit", "ExerciseWindow", {312, 568, 169, 17}},
-    {"menuButton", "ExerciseWindow", {640, 560, 73, 17}},
-    {"menuPanel", "ExerciseWindow", {640, 528, 73, 33}},
+    {"titleStrip", "ExerciseWindow", {0, 0, 798, 33}},        {"minimiseButton", "titleStrip", {736, 8, 11, 11}},
+    {"closeButton", "titleStrip", {760, 8, 11, 11}},          {"instruction", "ExerciseWindow", {40, 48, 169, 25}},
+    {"infinitive", "ExerciseWindow", {216, 48, 153, 25}},     {"tenseIntro", "ExerciseWindow", {8, 104, 25, 41}},
+    {"tensePhrase", "ExerciseWindow", {48, 104, 217, 33}},    {"personCaption_0", "ExerciseWindow", {8, 184, 113, 17}},
+    {"personCaption_1", "ExerciseWindow", {8, 232, 113, 17}}, {"personCaption_2", "ExerciseWindow", {8, 280, 113, 17}},
+    {"personCaption_3", "ExerciseWindow", {16, 328, 97, 17}}, {"personCaption_4", "ExerciseWindow", {16, 376, 105, 17}},
+    {"personCaption_5", "ExerciseWindow", {16, 432, 97, 17}}, {"target_0", "ExerciseWindow", {128, 176, 137, 33}},
+    {"target_1", "ExerciseWindow", {128, 224, 137, 33}},      {"target_2", "ExerciseWindow", {128, 272, 137, 33}},
+    {"target_3", "ExerciseWindow", {128, 328, 137, 33}},      {"target_4", "ExerciseWindow", {128, 376, 137, 33}},
+    {"target_5", "ExerciseWindow", {128, 424, 137, 33}},      {"poolFrame", "ExerciseWindow", {272, 104, 521, 385}},
+    {"restartButton", "ExerciseWindow", {16, 536, 118, 20}},  {"scoreButton", "ExerciseWindow", {144, 536, 69, 20}},
+    {"newVerbButton", "ExerciseWindow", {408, 520, 118, 20}}, {"credit", "ExerciseWindow", {312, 568, 169, 17}},
+    {"menuButton", "ExerciseWindow", {640, 560, 73, 17}},     {"menuPanel", "ExerciseWindow", {640, 528, 73, 33}},
     {"menuPanelClient", "menuPanel", {1, 1, 71, 31}},  // within the panel's thin border
-    {"instructionsEntry", "menuPanelClient", {0, 0, 73, 17}},
-    {"quitEntry", "menuPanelClient", {0, 16, 73, 17}},
+    {"instructionsEntry", "menuPanelClient", {0, 0, 73, 17}}, {"quitEntry", "menuPanelClient", {0, 16, 73, 17}},
 };
 
 QWidget* find(ExerciseWindow& form, const char* name)
 {
-    return QString::fromLatin1(name) == QLatin1String("ExerciseWindow") ? &form
-                                                                : form.findChild<QWidget*>(QString::fromUtf8(name));
+    return QString::fromLatin1(name) == QLatin1String("ExerciseWindow")
+               ? &form
+               : form.findChild<QWidget*>(QString::fromUtf8(name));
 }
 
 QColor windowColour(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
 QColor textColour(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
 
 // The surfaces the pointer can move over, and how to move over each.
-enum class Surface { Background, Frame, Pool, Instruction, TitleLeftDrag, MinimiseBox, CloseBox, InstructionsEntry, QuitEntry, TenseIntro, Strip, Target };
+enum class Surface {
+    Background,
+    Frame,
+    Pool,
+    Instruction,
+    TitleLeftDrag,
+    MinimiseBox,
+    CloseBox,
+    InstructionsEntry,
+    QuitEntry,
+    TenseIntro,
+    Strip,
+    Target
+};
 
 }  // namespace
 
@@ -68,22 +68,44 @@ class ExerciseLookTest : public QObject {
     {
         ExerciseWindow& f = *w.form;
         switch (surface) {
-        case Surface::Background: w.moveToWindow({600, 70}); break;
-        case Surface::Frame: w.moveTo(f.poolFrame, {0, 180}); break;  // below the last row of the grid
-        case Surface::Pool: w.moveTo(f.pool[41]); break;  // an empty pool label hovers as well
-        case Surface::Instruction: w.moveTo(f.instruction); break;
+        case Surface::Background:
+            w.moveToWindow({600, 70});
+            break;
+        case Surface::Frame:
+            w.moveTo(f.poolFrame, {0, 180});
+            break;  // below the last row of the grid
+        case Surface::Pool:
+            w.moveTo(f.pool[41]);
+            break;  // an empty pool label hovers as well
+        case Surface::Instruction:
+            w.moveTo(f.instruction);
+            break;
         case Surface::TitleLeftDrag:
             w.press(f.title);
             w.moveTo(f.title, {2, 0});
             w.release(f.title, Qt::LeftButton, {2, 0});
             break;
-        case Surface::MinimiseBox: w.moveTo(f.minimiseButton); break;
-        case Surface::CloseBox: w.moveTo(f.closeButton); break;
-        case Surface::InstructionsEntry: w.moveTo(f.instructionsEntry); break;
-        case Surface::QuitEntry: w.moveTo(f.quitEntry); break;
-        case Surface::TenseIntro: w.moveTo(f.tenseIntro); break;
-        case Surface::Strip: w.moveTo(f.titleStrip, {-200, 0}); break;
-        case Surface::Target: w.moveTo(f.targets[2]); break;
+        case Surface::MinimiseBox:
+            w.moveTo(f.minimiseButton);
+            break;
+        case Surface::CloseBox:
+            w.moveTo(f.closeButton);
+            break;
+        case Surface::InstructionsEntry:
+            w.moveTo(f.instructionsEntry);
+            break;
+        case Surface::QuitEntry:
+            w.moveTo(f.quitEntry);
+            break;
+        case Surface::TenseIntro:
+            w.moveTo(f.tenseIntro);
+            break;
+        case Surface::Strip:
+            w.moveTo(f.titleStrip, {-200, 0});
+            break;
+        case Surface::Target:
+            w.moveTo(f.targets[2]);
+            break;
         }
     }
 
@@ -152,8 +174,8 @@ private slots:
         QCOMPARE(f.menuButton->text(), QStringLiteral("MENÚ."));
         QCOMPARE(f.instructionsEntry->text(), QStringLiteral("Objectiu."));
         QCOMPARE(f.quitEntry->text(), QStringLiteral("&Sortir."));
-        QCOMPARE(f.infinitive->font().pixelSize(), 16);  // Arial 12 pt
-        QCOMPARE(f.instruction->font().pixelSize(), 13);  // Arial 9.75 pt
+        QCOMPARE(f.infinitive->font().pixelSize(), 16);         // Arial 12 pt
+        QCOMPARE(f.instruction->font().pixelSize(), 13);        // Arial 9.75 pt
         QCOMPARE(f.personCaptions[0]->font().pixelSize(), 11);  // MS Sans Serif 8.25 pt
         QVERIFY(f.personCaptions[0]->font().bold());
         QVERIFY(!f.credit->font().bold());
@@ -166,15 +188,16 @@ private slots:
     {
         Window w(1, 1);
         ExerciseWindow& f = *w.form;
-        std::vector<QWidget*> labels = {f.instruction, f.tenseIntro, f.credit, f.menuButton, f.instructionsEntry, f.quitEntry};
+        std::vector<QWidget*> labels = {f.instruction, f.tenseIntro,        f.credit,
+                                        f.menuButton,  f.instructionsEntry, f.quitEntry};
         labels.insert(labels.end(), f.personCaptions.begin(), f.personCaptions.end());
         for (QWidget* label : labels) {
             const QString shown = label->property("text").toString().remove(QLatin1Char('&'));
             const int width = QFontMetrics(label->font()).horizontalAdvance(shown.trimmed());
             QVERIFY2(width <= label->width(), qPrintable(QStringLiteral("%1: %2 is %3 px wide in %4")
-                                                               .arg(label->objectName(), shown)
-                                                               .arg(width)
-                                                               .arg(QFontInfo(label->font()).family())));
+                                                             .arg(label->objectName(), shown)
+                                                             .arg(width)
+                                                             .arg(QFontInfo(label->font()).family())));
         }
     }
 
@@ -189,7 +212,8 @@ private slots:
             if (!button->picture().isNull() && button->isVisible())
                 withPictures << button->objectName();
         withPictures.sort();
-        QCOMPARE(withPictures, (QStringList{"closeButton", "minimiseButton", "newVerbButton", "restartButton", "scoreButton"}));
+        QCOMPARE(withPictures,
+                 (QStringList{"closeButton", "minimiseButton", "newVerbButton", "restartButton", "scoreButton"}));
         for (chrome::FaceButton* button : {w.form->scoreButton, w.form->restartButton, w.form->newVerbButton,
                                            w.form->closeButton, w.form->minimiseButton}) {
             QVERIFY(showsFace(button, Face::Normal));
@@ -203,13 +227,17 @@ private slots:
         QTest::addColumn<QString>("highlighted");
         QTest::addColumn<int>("surface");
         QTest::addColumn<bool>("restores");
-        const std::vector<Surface> all = {Surface::Background, Surface::Frame, Surface::Pool, Surface::Instruction,
-                                          Surface::TitleLeftDrag, Surface::MinimiseBox, Surface::CloseBox, Surface::InstructionsEntry,
-                                          Surface::QuitEntry, Surface::TenseIntro, Surface::Strip, Surface::Target};
+        const std::vector<Surface> all = {
+            Surface::Background,    Surface::Frame,       Surface::Pool,     Surface::Instruction,
+            Surface::TitleLeftDrag, Surface::MinimiseBox, Surface::CloseBox, Surface::InstructionsEntry,
+            Surface::QuitEntry,     Surface::TenseIntro,  Surface::Strip,    Surface::Target};
         const std::map<QString, std::set<Surface>> restoredBy = {
-            {"scoreButton", {Surface::Background, Surface::Frame, Surface::Pool, Surface::Instruction, Surface::TitleLeftDrag}},
-            {"newVerbButton", {Surface::Background, Surface::Frame, Surface::Pool, Surface::Instruction, Surface::TitleLeftDrag}},
-            {"closeButton", {Surface::Background, Surface::Frame, Surface::Instruction, Surface::TitleLeftDrag, Surface::MinimiseBox}},
+            {"scoreButton",
+             {Surface::Background, Surface::Frame, Surface::Pool, Surface::Instruction, Surface::TitleLeftDrag}},
+            {"newVerbButton",
+             {Surface::Background, Surface::Frame, Surface::Pool, Surface::Instruction, Surface::TitleLeftDrag}},
+            {"closeButton",
+             {Surface::Background, Surface::Frame, Surface::Instruction, Surface::TitleLeftDrag, Surface::MinimiseBox}},
             {"minimiseButton", {Surface::Background, Surface::Frame, Surface::TitleLeftDrag, Surface::CloseBox}},
             {"restartButton", {Surface::Background, Surface::Frame}},
             {"menuButton", {Surface::Background, Surface::Frame, Surface::Pool}},
@@ -218,7 +246,8 @@ private slots:
         };
         for (const auto& [control, surfaces] : restoredBy)
             for (Surface s : all) {
-                if ((control == "minimiseButton" && s == Surface::MinimiseBox) || (control == "closeButton" && s == Surface::CloseBox)
+                if ((control == "minimiseButton" && s == Surface::MinimiseBox)
+                    || (control == "closeButton" && s == Surface::CloseBox)
                     || (control == "instructionsEntry" && s == Surface::InstructionsEntry)
                     || (control == "quitEntry" && s == Surface::QuitEntry))
                     continue;
@@ -325,7 +354,8 @@ private slots:
         Window w(1, 1);
         ExerciseWindow& f = *w.form;
         w.click(f.menuButton);
-        for (QWidget* control : std::initializer_list<QWidget*>{f.restartButton, f.minimiseButton, f.scoreButton, f.quitEntry})
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{f.restartButton, f.minimiseButton, f.scoreButton, f.quitEntry})
             w.moveTo(control);
         w.moveTo(f.instruction);
         QVERIFY(showsFace(f.scoreButton, Face::Normal));
@@ -390,7 +420,8 @@ private slots:
             QWidget* quitControl = way == 0 ? static_cast<QWidget*>(f.closeButton) : f.quitEntry;
             // Both clicks wait in the queue before the first is handled.
             for (QWidget* control : {quitControl, static_cast<QWidget*>(f.scoreButton)})
-                QMetaObject::invokeMethod(qApp, [&w, control] { w.click(control); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    qApp, [&w, control] { w.click(control); }, Qt::QueuedConnection);
             QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // the program ran on
             QCOMPARE(QApplication::exec(), 0);
             QVERIFY(!f.isVisible());
@@ -409,7 +440,7 @@ private slots:
         // Away from X11 the task-bar entry comes from the window type.
         QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Window);
         QCOMPARE(f.infinitive->text(), QStringLiteral("cantar"));  // the exercise goes on
-        w.click(f.newVerbButton);  // a new exercise puts the window back to normal
+        w.click(f.newVerbButton);                                  // a new exercise puts the window back to normal
         QVERIFY(!(f.windowState() & Qt::WindowMinimized));
         QCOMPARE(f.infinitive->text(), QStringLiteral("témer"));
         QTRY_COMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Tool);

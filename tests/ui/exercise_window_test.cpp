@@ -2,8 +2,6 @@
 #include "tests/ui/window_driver.h"
 #include "ui/chrome/layout_font.h"
 
-
-
 class ExerciseWindowTest : public QObject {
     Q_OBJECT
 
@@ -109,8 +107,9 @@ private slots:
     {
         Window w(1, 1);
         const QStringList items = w.items();
-        for (QWidget* elsewhere : std::initializer_list<QWidget*>{w.form->personCaptions[2], w.form->instruction, w.form->scoreButton,
-                                                                 w.form->menuButton, w.form->titleStrip}) {
+        for (QWidget* elsewhere :
+             std::initializer_list<QWidget*>{w.form->personCaptions[2], w.form->instruction, w.form->scoreButton,
+                                             w.form->menuButton, w.form->titleStrip}) {
             w.drag(w.form->pool[0], elsewhere);
             QCOMPARE(w.items(), items);
         }
@@ -174,7 +173,7 @@ private slots:
         Window w(1, 1);
         const QStringList items = w.items();
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
-            w.drag(w.form->pool[41], w.form->pool[0], button);  // an empty pool slot
+            w.drag(w.form->pool[41], w.form->pool[0], button);    // an empty pool slot
             w.drag(w.form->targets[1], w.form->pool[1], button);  // an empty target
             QCOMPARE(w.items(), items);
             QCOMPARE(w.targets(), QStringList(6, QString()));
@@ -276,7 +275,8 @@ private slots:
         QVERIFY(!presentation.message->text().endsWith(QLatin1Char('.')));
         QTest::mouseMove(presentation.windowHandle(), {350, 220});  // the bare window: green face
         QVERIFY(!showsPicture(presentation.closeButton, "popup_close_blue"));
-        QTest::mouseClick(presentation.windowHandle(), Qt::LeftButton, {}, presentation.closeButton->geometry().center());
+        QTest::mouseClick(presentation.windowHandle(), Qt::LeftButton, {},
+                          presentation.closeButton->geometry().center());
         // Unloaded, then loaded again unseen: empty, with its own face back.
         QVERIFY(presentation.isHidden());
         QCOMPARE(presentation.message->text(), QString());

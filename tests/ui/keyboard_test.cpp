@@ -7,10 +7,7 @@
 
 namespace {
 
-void key(Window& w, int k, Qt::KeyboardModifiers modifiers = {})
-{
-    QTest::keyClick(w.handle(), Qt::Key(k), modifiers);
-}
+void key(Window& w, int k, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(w.handle(), Qt::Key(k), modifiers); }
 
 QWidget* focused(Window& w) { return w.form->focusWidget(); }
 
@@ -129,7 +126,7 @@ private slots:
         ExerciseWindow& f = *w.form;
         key(w, Qt::Key_Tab);
         const std::pair<int, int> moves[] = {
-            {Qt::Key_Left, 0},  {Qt::Key_Up, 0},    {Qt::Key_Right, 10}, {Qt::Key_Right, 20},
+            {Qt::Key_Left, 0},   {Qt::Key_Up, 0},     {Qt::Key_Right, 10}, {Qt::Key_Right, 20},
             {Qt::Key_Right, 30}, {Qt::Key_Right, 30}, {Qt::Key_Down, 31},  {Qt::Key_Down, 32},
             {Qt::Key_Down, 34},  {Qt::Key_Down, 35},  {Qt::Key_Down, 33},  {Qt::Key_Left, 25},
         };
@@ -304,7 +301,9 @@ private slots:
         QCOMPARE(f.targets[0]->text(), QStringLiteral("canto"));
 
         // Any other click puts it down: the background, a caption, the right button, a drag.
-        auto otherClicks = {std::function<void()>([&] { QTest::mouseClick(w.handle(), Qt::LeftButton, {}, {600, 70}); }),
+        auto otherClicks = {std::function<void()>([&] {
+                                QTest::mouseClick(w.handle(), Qt::LeftButton, {}, {600, 70});
+                            }),
                             std::function<void()>([&] { w.click(f.personCaptions[1]); }),
                             std::function<void()>([&] { w.click(f.poolFrame); }),
                             std::function<void()>([&] { w.click(f.pool[1], Qt::RightButton); }),
@@ -334,9 +333,11 @@ private slots:
             QVERIFY(ring.contains(control) && control.adjusted(-4, -4, 4, 4).contains(ring));
             // Against whatever lies right around it, one of its two bands stands out 3:1.
             const QImage shot = f.grab().toImage();
-            const QColor yellow = shot.pixelColor(ring.topLeft()), black = shot.pixelColor(ring.topLeft() + QPoint(2, 2));
-            for (QPoint outside : {ring.topLeft() + QPoint(ring.width() / 2, -1), ring.bottomLeft() + QPoint(ring.width() / 2, 1),
-                                   ring.topLeft() + QPoint(-1, ring.height() / 2), ring.topRight() + QPoint(1, ring.height() / 2)}) {
+            const QColor yellow = shot.pixelColor(ring.topLeft()),
+                         black = shot.pixelColor(ring.topLeft() + QPoint(2, 2));
+            for (QPoint outside :
+                 {ring.topLeft() + QPoint(ring.width() / 2, -1), ring.bottomLeft() + QPoint(ring.width() / 2, 1),
+                  ring.topLeft() + QPoint(-1, ring.height() / 2), ring.topRight() + QPoint(1, ring.height() / 2)}) {
                 if (!shot.rect().contains(outside))
                     continue;
                 const QColor around = shot.pixelColor(outside);
@@ -369,8 +370,11 @@ private slots:
     {
         Window w(1, 1);
         ExerciseWindow& f = *w.form;
-        const std::pair<QWidget*, QString> buttons[] = {
-            {f.restartButton, "Recomençar."}, {f.scoreButton, "Avaluar."}, {f.newVerbButton, "Altre verb."}, {f.minimiseButton, "Minimitza"}, {f.closeButton, "Tanca"}};
+        const std::pair<QWidget*, QString> buttons[] = {{f.restartButton, "Recomençar."},
+                                                        {f.scoreButton, "Avaluar."},
+                                                        {f.newVerbButton, "Altre verb."},
+                                                        {f.minimiseButton, "Minimitza"},
+                                                        {f.closeButton, "Tanca"}};
         for (const auto& [button, caption] : buttons) {
             QCOMPARE(role(button), QAccessible::PushButton);
             QCOMPARE(name(button), caption);

@@ -1,10 +1,10 @@
 // The score pop-up, the presentation window and the window chrome they share, driven offscreen
 // through their native windows as a real pointer would drive them.
-#include "ui/popups/score_window.h"
-#include "ui/popups/instructions_window.h"
 #include "ui/chrome/capture.h"
 #include "ui/chrome/layout_font.h"
 #include "ui/chrome/outline.h"
+#include "ui/popups/instructions_window.h"
+#include "ui/popups/score_window.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -18,10 +18,7 @@ namespace {
 
 using Controls = std::initializer_list<QWidget*>;
 
-QPoint CentreIn(QWidget* window, QWidget* control)
-{
-    return control->mapTo(window, control->rect().center());
-}
+QPoint CentreIn(QWidget* window, QWidget* control) { return control->mapTo(window, control->rect().center()); }
 void MoveTo(QWidget* window, QWidget* control, QPoint offset = {})
 {
     QTest::mouseMove(window->windowHandle(), CentreIn(window, control) + offset);
@@ -40,7 +37,7 @@ const char* const kGreen = "popup_close_green";
 bool ShowsFace(const chrome::FaceButton* button, const char* face)
 {
     return button->picture().toImage().convertToFormat(QImage::Format_ARGB32)
-        == QImage(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face))).convertToFormat(QImage::Format_ARGB32);
+           == QImage(QStringLiteral(":/faces/%1.png").arg(QLatin1String(face))).convertToFormat(QImage::Format_ARGB32);
 }
 bool IsCentred(QWidget* window)
 {
@@ -127,7 +124,9 @@ private slots:
     void fontsAndTextsFit()
     {
         const QPair<const char*, const char*> faces[] = {{"Arial", "Liberation Sans"},
-            {"MS Sans Serif", "Liberation Sans"}, {"Comic Sans MS", "Comic Neue"}, {"Verdana", "DejaVu Sans"}};
+                                                         {"MS Sans Serif", "Liberation Sans"},
+                                                         {"Comic Sans MS", "Comic Neue"},
+                                                         {"Verdana", "DejaVu Sans"}};
         for (const auto& [named, installed] : faces)
             QCOMPARE(QFontInfo(QFont(named)).family(), QString(installed));
 
@@ -151,14 +150,22 @@ private slots:
         ScoreWindow score;
         InstructionsWindow presentation;
         const std::tuple<QWidget*, const char*, QRect> places[] = {
-            {&score, "titleStrip", {0, 0, 313, 17}}, {&score, "message", {8, 40, 209, 25}},
-            {&score, "rule", {8, 96, 200, 1}}, {&score, "credit", {8, 104, 209, 17}},
-            {&score, "closeButton", {80, 72, 66, 20}}, {&score, "storedFace_0", {56, 136, 66, 20}},
-            {&score, "storedFace_1", {80, 144, 66, 20}}, {&score, "storedFace_2", {104, 136, 66, 20}},
-            {&presentation, "titleStrip", {0, 0, 393, 17}}, {&presentation, "closeButton", {160, 200, 66, 20}},
-            {&presentation, "storedFace_0", {32, 264, 66, 20}}, {&presentation, "storedFace_1", {72, 264, 66, 20}},
-            {&presentation, "storedFace_2", {112, 264, 66, 20}}, {&presentation, "credit", {88, 240, 209, 17}},
-            {&presentation, "rule", {96, 232, 200, 1}}, {&presentation, "message", {8, 56, 377, 129}},
+            {&score, "titleStrip", {0, 0, 313, 17}},
+            {&score, "message", {8, 40, 209, 25}},
+            {&score, "rule", {8, 96, 200, 1}},
+            {&score, "credit", {8, 104, 209, 17}},
+            {&score, "closeButton", {80, 72, 66, 20}},
+            {&score, "storedFace_0", {56, 136, 66, 20}},
+            {&score, "storedFace_1", {80, 144, 66, 20}},
+            {&score, "storedFace_2", {104, 136, 66, 20}},
+            {&presentation, "titleStrip", {0, 0, 393, 17}},
+            {&presentation, "closeButton", {160, 200, 66, 20}},
+            {&presentation, "storedFace_0", {32, 264, 66, 20}},
+            {&presentation, "storedFace_1", {72, 264, 66, 20}},
+            {&presentation, "storedFace_2", {112, 264, 66, 20}},
+            {&presentation, "credit", {88, 240, 209, 17}},
+            {&presentation, "rule", {96, 232, 200, 1}},
+            {&presentation, "message", {8, 56, 377, 129}},
         };
         for (const auto& [window, name, geometry] : places) {
             auto* control = window->findChild<QWidget*>(name);
@@ -200,9 +207,9 @@ private slots:
                         return x;
             return -1;
         };
-        const std::tuple<QString, int, QColor, QColor> bars[] = {
-            {"score", 69, {4, 129, 129}, {59, 86, 126}}, {"restart", 118, {4, 131, 131}, {65, 74, 131}},
-            {"new_verb", 118, {4, 131, 131}, {65, 74, 131}}};
+        const std::tuple<QString, int, QColor, QColor> bars[] = {{"score", 69, {4, 129, 129}, {59, 86, 126}},
+                                                                 {"restart", 118, {4, 131, 131}, {65, 74, 131}},
+                                                                 {"new_verb", 118, {4, 131, 131}, {65, 74, 131}}};
         for (const auto& [button, width, normal, hover] : bars) {
             QImage face[3];
             for (int i = 0; i < 3; ++i) {
@@ -290,7 +297,10 @@ private slots:
         QVERIFY(IsCentred(&score) && ShowsFace(score.closeButton, kBlue));
 
         // Unloading a hidden window, and a close from the window system, unload it as well.
-        for (auto takeAway : {std::function<void()>([&] { score.dismiss(); score.unload(); }),
+        for (auto takeAway : {std::function<void()>([&] {
+                                  score.dismiss();
+                                  score.unload();
+                              }),
                               std::function<void()>([&] { score.close(); })}) {
             score.message->setText("Heu aconseguit: 2 / 6");
             MoveTo(&score, score.closeButton);
@@ -318,8 +328,9 @@ private slots:
             QVERIFY2(ShowsFace(score.closeButton, kBlue), qPrintable(quiet->objectName()));
         }
         // The score text, the bare window and the button itself each turn it green.
-        for (auto move : {std::function<void()>([&] { MoveTo(&score, score.message); }),
-                          std::function<void()>([&] { QTest::mouseMove(score.windowHandle(), {200, 30}); }),
+        for (auto move : {std::function<void()>([&] { MoveTo(&score, score.message); }), std::function<void()>([&] {
+                              QTest::mouseMove(score.windowHandle(), {200, 30});
+                          }),
                           std::function<void()>([&] { MoveTo(&score, score.closeButton); })}) {
             score.unload();
             score.open();

@@ -4,16 +4,16 @@
 #include <QtTest>
 
 #include "catalogue/catalogue.h"
+#include "tests/engine/scripted_source.h"
 #include "ui/chrome/text.h"
 #include "ui/exercise/exercise_window.h"
-#include "tests/engine/scripted_source.h"
 
 #include <map>
 
 namespace testing_ui {
 
-using chrome::ToQString;
 using chrome::Face;
+using chrome::ToQString;
 
 class Window {
 public:
@@ -141,7 +141,6 @@ inline bool showsFace(const chrome::FaceButton* button, Face face)
 }
 
 inline QColor background(const QWidget* control) { return control->palette().color(QPalette::Window); }
-
 
 inline const QColor kMenuNormal(155, 162, 134);
 inline const QColor kMenuHighlight(81, 108, 117);

@@ -9,20 +9,20 @@
 #include <memory>
 
 #include "catalogue/catalogue.h"
+#include "tests/engine/soak.h"
 #include "ui/chrome/text.h"
 #include "ui/exercise/exercise_window.h"
-#include "tests/engine/soak.h"
 
 namespace {
-
 
 // The controls of the exercise window the pointer aims at. The close box (closeButton) and the menu's
 // "Sortir." end the program and are left out; a point drawn anywhere in the window can still hit
 // them, and a closed window is then replaced by a new one.
 QStringList exerciseWindowAims()
 {
-    QStringList names{"scoreButton", "restartButton", "newVerbButton", "menuButton", "instructionsEntry", "minimiseButton", "poolFrame", "title",
-                      "titleStrip", "menuPanel", "instruction", "infinitive", "tensePhrase", "tenseIntro", "credit"};
+    QStringList names{"scoreButton",    "restartButton", "newVerbButton", "menuButton", "instructionsEntry",
+                      "minimiseButton", "poolFrame",     "title",         "titleStrip", "menuPanel",
+                      "instruction",    "infinitive",    "tensePhrase",   "tenseIntro", "credit"};
     for (int i = 0; i < 44; ++i)
         names << QStringLiteral("pool_%1").arg(i);
     for (int i = 0; i < 6; ++i)  // the targets twice: they are few beside the pool
@@ -34,7 +34,8 @@ QStringList exerciseWindowAims()
 const QStringList kPopupAims{"closeButton", "message", "title", "titleStrip", "credit", "rule"};
 
 // What the learner clicks on purpose: the image buttons, the menu and its "Objectiu.", minimising.
-const QString kCommands[] = {"scoreButton", "restartButton", "newVerbButton", "menuButton", "instructionsEntry", "minimiseButton"};
+const QString kCommands[] = {"scoreButton", "restartButton",     "newVerbButton",
+                             "menuButton",  "instructionsEntry", "minimiseButton"};
 
 const QRegularExpression kScoreText(QStringLiteral("^Heu aconseguit: ([0-6]) / ([56])$"));
 
@@ -74,10 +75,11 @@ private slots:
     void initTestCase()
     {
         // Points past the right or bottom edge are meant; QTest warns about each of them.
-        previousHandler_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (previousHandler_ && !text.contains(QLatin1String("occurs outside target window")))
-                previousHandler_(type, context, text);
-        });
+        previousHandler_ =
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                if (previousHandler_ && !text.contains(QLatin1String("occurs outside target window")))
+                    previousHandler_(type, context, text);
+            });
     }
 
     void randomPointerEventsKeepWhatTheLearnerSees()
@@ -248,18 +250,29 @@ private:
         const Qt::MouseButton down = chooseButton(true);
         const int roll = pick(100);
         if (down != Qt::NoButton) {
-            const Event::Kind kind = roll < 45 ? Event::Release : (roll < 55 && up != Qt::NoButton) ? Event::Press : Event::Move;
-            planned_.push_back(eventAt(kind, kind == Event::Release ? down : kind == Event::Press ? up : Qt::NoButton, window));
+            const Event::Kind kind = roll < 45                           ? Event::Release
+                                     : (roll < 55 && up != Qt::NoButton) ? Event::Press
+                                                                         : Event::Move;
+            planned_.push_back(eventAt(kind,
+                                       kind == Event::Release ? down
+                                       : kind == Event::Press ? up
+                                                              : Qt::NoButton,
+                                       window));
         } else if (roll < 12 && window == form_.get()) {
-            planned_.push_back(eventAt(Event::Click, Qt::LeftButton, window, kCommands[pick(static_cast<int>(std::size(kCommands)))]));
+            planned_.push_back(
+                eventAt(Event::Click, Qt::LeftButton, window, kCommands[pick(static_cast<int>(std::size(kCommands)))]));
         } else if (roll < 32 && window == form_.get()) {
-            const QString from = pick(5) == 0 ? QStringLiteral("target_%1").arg(pick(6)) : QStringLiteral("pool_%1").arg(pick(44));
+            const QString from =
+                pick(5) == 0 ? QStringLiteral("target_%1").arg(pick(6)) : QStringLiteral("pool_%1").arg(pick(44));
             planned_.push_back(eventAt(Event::Press, up, window, from));
             for (int moves = 1 + pick(3); moves > 0; --moves)
                 planned_.push_back(eventAt(Event::Move, Qt::NoButton, window));
             planned_.push_back(eventAt(Event::Release, up, window));
         } else {
-            const Event::Kind kind = roll < 45 ? Event::Click : roll < 48 ? Event::DoubleClick : roll < 65 ? Event::Press : Event::Move;
+            const Event::Kind kind = roll < 45   ? Event::Click
+                                     : roll < 48 ? Event::DoubleClick
+                                     : roll < 65 ? Event::Press
+                                                 : Event::Move;
             planned_.push_back(eventAt(kind, kind == Event::Move ? Qt::NoButton : up, window));
         }
     }
@@ -277,17 +290,32 @@ private:
         QWindow* handle = event.window->windowHandle();
         static const char* const kKinds[] = {"move to", "press", "release", "click", "double click"};
         log(QStringLiteral("%1 %2 at %3 (%4, %5) of %6")
-                .arg(QLatin1String(kKinds[event.kind]), event.kind == Event::Move ? QString() : buttonName(event.button),
-                     event.where)
+                .arg(QLatin1String(kKinds[event.kind]),
+                     event.kind == Event::Move ? QString() : buttonName(event.button), event.where)
                 .arg(event.at.x())
                 .arg(event.at.y())
                 .arg(event.window->objectName()));
         switch (event.kind) {
-        case Event::Move: pointer_.move(handle, event.at); ++sent_; break;
-        case Event::Press: pointer_.press(handle, event.button, event.keys, event.at); ++sent_; break;
-        case Event::Release: pointer_.release(handle, event.button, event.keys, event.at); ++sent_; break;
-        case Event::Click: QTest::mouseClick(handle, event.button, event.keys, event.at); sent_ += 2; break;
-        case Event::DoubleClick: QTest::mouseDClick(handle, event.button, event.keys, event.at); sent_ += 4; break;
+        case Event::Move:
+            pointer_.move(handle, event.at);
+            ++sent_;
+            break;
+        case Event::Press:
+            pointer_.press(handle, event.button, event.keys, event.at);
+            ++sent_;
+            break;
+        case Event::Release:
+            pointer_.release(handle, event.button, event.keys, event.at);
+            ++sent_;
+            break;
+        case Event::Click:
+            QTest::mouseClick(handle, event.button, event.keys, event.at);
+            sent_ += 2;
+            break;
+        case Event::DoubleClick:
+            QTest::mouseDClick(handle, event.button, event.keys, event.at);
+            sent_ += 4;
+            break;
         }
     }
 
@@ -304,7 +332,9 @@ private:
 
     static QString buttonName(Qt::MouseButton button)
     {
-        return button == Qt::LeftButton ? QStringLiteral("left") : button == Qt::RightButton ? QStringLiteral("right") : QStringLiteral("middle");
+        return button == Qt::LeftButton    ? QStringLiteral("left")
+               : button == Qt::RightButton ? QStringLiteral("right")
+                                           : QStringLiteral("middle");
     }
 
     QStringList captions(const QString& prefix, int count) const
@@ -349,7 +379,8 @@ private:
         QStringList sorted = shown;
         std::sort(sorted.begin(), sorted.end());
         if (sorted != build_)
-            return QStringLiteral("the labels show %1, not the forms of the exercise").arg(shown.join(QLatin1Char('|')));
+            return QStringLiteral("the labels show %1, not the forms of the exercise")
+                .arg(shown.join(QLatin1Char('|')));
 
         for (int i = 0; i < 6; ++i) {
             const auto* target = static_cast<QLabel*>(control(form_.get(), QStringLiteral("target_%1").arg(i)));

@@ -70,7 +70,9 @@ void PaintedButton::keyPressEvent(QKeyEvent* event)
 void PaintedButton::mousePressChanged(bool) {}
 
 FaceButton::FaceButton(FaceSet faces, QWidget* parent)
-    : PaintedButton(parent), faces_(std::move(faces)), picture_(faces_[int(Face::Normal)])
+    : PaintedButton(parent)
+    , faces_(std::move(faces))
+    , picture_(faces_[int(Face::Normal)])
 {
 }
 

@@ -57,7 +57,9 @@ void ControlMark::paintEvent(QPaintEvent*)
 }
 
 FocusMarking::FocusMarking(QWidget* window)
-    : QObject(window), window_(window), ring_(new ControlMark(window, ControlMark::Style::FocusRing))
+    : QObject(window)
+    , window_(window)
+    , ring_(new ControlMark(window, ControlMark::Style::FocusRing))
 {
     WindowInput* input = WindowInput::of(window);
     connect(input, &WindowInput::keyPressed, this, &FocusMarking::keyboardUsed);
@@ -69,8 +71,8 @@ FocusMarking::FocusMarking(QWidget* window)
 void FocusMarking::refresh()
 {
     QWidget* focused = window_->focusWidget();
-    const bool stop = focused && focused != window_ && (focused->focusPolicy() & Qt::TabFocus)
-        && focused->isVisibleTo(window_);
+    const bool stop =
+        focused && focused != window_ && (focused->focusPolicy() & Qt::TabFocus) && focused->isVisibleTo(window_);
     ring_->markControl(keyboardInUse_ && stop ? focused : nullptr);
 }
 

@@ -45,8 +45,7 @@ QRegion RoundedOutline(PixelSize size)
     return region;
 }
 
-PixelSize RegionPixelSize(double widthUnits, double heightUnits, double unitsPerPixelX,
-                          double unitsPerPixelY)
+PixelSize RegionPixelSize(double widthUnits, double heightUnits, double unitsPerPixelX, double unitsPerPixelY)
 {
     PixelSize size;
     size.height = RoundToPixels(static_cast<long double>(heightUnits) / unitsPerPixelY);
@@ -62,16 +61,15 @@ QRegion DeviceOutline(const QWidget* window)
     const double unitsPerLayoutPixelX = double(kLayoutUnitsPerInch) / window->logicalDpiX();
     const double unitsPerLayoutPixelY = double(kLayoutUnitsPerInch) / window->logicalDpiY();
     return RoundedOutline(RegionPixelSize(window->width() * unitsPerLayoutPixelX,
-                                          window->height() * unitsPerLayoutPixelY,
-                                          unitsPerLayoutPixelX / ratio, unitsPerLayoutPixelY / ratio));
+                                          window->height() * unitsPerLayoutPixelY, unitsPerLayoutPixelX / ratio,
+                                          unitsPerLayoutPixelY / ratio));
 }
 
 void ApplyRoundedRegion(QWidget* window)
 {
     // Back to the normal state; a hidden window is not shown by this.
     const Qt::WindowStates state = window->windowState();
-    const Qt::WindowStates normal =
-        state & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+    const Qt::WindowStates normal = state & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
     if (normal != state)
         window->setWindowState(normal);
 

@@ -24,8 +24,7 @@ struct PixelSize {
 // screen's layout units per pixel for its axis in extended precision and rounded to the nearest
 // whole number, an exact half going to the even neighbour (30 units at 12 a pixel give 2, 42 give 4).
 // The factors must be positive; a result beyond the range of int is clamped to it.
-PixelSize RegionPixelSize(double widthUnits, double heightUnits, double unitsPerPixelX,
-                          double unitsPerPixelY);
+PixelSize RegionPixelSize(double widthUnits, double heightUnits, double unitsPerPixelX, double unitsPerPixelY);
 
 // The rounded outline over (0, 0) to (w, h): two crossing rectangles and four corner ellipses of
 // 40 by 40 pixels (smaller only if the window itself is smaller).

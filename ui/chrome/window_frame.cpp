@@ -125,7 +125,8 @@ private:
         if (window_->windowState() & Qt::WindowMinimized)
             window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
         QWidget* window = window_;
-        QMetaObject::invokeMethod(window, [window] { SetTaskBarEntry(window, false); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window, [window] { SetTaskBarEntry(window, false); }, Qt::QueuedConnection);
     }
 
     QWidget* window_;

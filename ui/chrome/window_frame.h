@@ -9,8 +9,8 @@ class QWidget;
 
 namespace chrome {
 
-// Frameless, without a task-bar button, and reachable when minimised. quitOnClose says whether closing the window may end the
-// program (the exercise window) or not (the pop-ups).
+// Frameless, without a task-bar button, and reachable when minimised. quitOnClose says whether closing the window may
+// end the program (the exercise window) or not (the pop-ups).
 void MakeFrameless(QWidget* window, bool quitOnClose);
 
 // Gives a frameless window a task-bar entry, or takes it away again: a minimised window needs one

@@ -38,8 +38,7 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 
 // Takes `state` out of the window's own _NET_WM_STATE list. Qt keeps what it finds there when it
 // maps the window; the window manager reads it when it takes the window.
-void RemoveFromStateProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
-                             xcb_atom_t state)
+void RemoveFromStateProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState, xcb_atom_t state)
 {
     const auto cookie = xcb_get_property(connection, 0, window, netWmState, XCB_ATOM_ATOM, 0, 64);
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
@@ -57,8 +56,8 @@ void RemoveFromStateProperty(xcb_connection_t* connection, xcb_window_t window, 
 }
 
 // Asks the window manager to add or remove `state` on a window it manages.
-void RequestState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState,
-                  xcb_atom_t state, bool present)
+void RequestState(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t netWmState, xcb_atom_t state,
+                  bool present)
 {
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     xcb_client_message_event_t message{};
@@ -159,11 +158,11 @@ bool SetShape(QWidget* window, const QRegion& outline)
         return false;
     QVarLengthArray<xcb_rectangle_t, 128> rectangles;
     for (const QRect& r : outline)
-        rectangles.append({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()),
-                           static_cast<uint16_t>(r.width()), static_cast<uint16_t>(r.height())});
+        rectangles.append({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()), static_cast<uint16_t>(r.width()),
+                           static_cast<uint16_t>(r.height())});
     xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
-                         static_cast<xcb_window_t>(window->winId()), 0, 0,
-                         static_cast<uint32_t>(rectangles.size()), rectangles.constData());
+                         static_cast<xcb_window_t>(window->winId()), 0, 0, static_cast<uint32_t>(rectangles.size()),
+                         rectangles.constData());
     xcb_flush(connection);
     return true;
 }

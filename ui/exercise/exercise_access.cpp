@@ -8,15 +8,18 @@
 #include "ui/exercise/pick_and_place.h"
 
 ExerciseAccess::ExerciseAccess(QWidget* window, const ExerciseLayout& controls, const engine::Exercise& exercise)
-    : QObject(window), window_(window), controls_(controls), exercise_(exercise)
+    : QObject(window)
+    , window_(window)
+    , controls_(controls)
+    , exercise_(exercise)
 {
     pickAndPlace_ = new PickAndPlace(window, controls, exercise);
     keys_ = new ExerciseKeys(window, controls, *pickAndPlace_);
     makeAccessible();
 
     // Every control a learner acts on takes the keyboard focus; none takes it from a click.
-    const QList<chrome::PaintedButton*> buttons{controls.restartButton, controls.scoreButton,
-                                                controls.newVerbButton, controls.menuButton,
+    const QList<chrome::PaintedButton*> buttons{controls.restartButton,     controls.scoreButton,
+                                                controls.newVerbButton,     controls.menuButton,
                                                 controls.instructionsEntry, controls.quitEntry};
     QList<QWidget*> stops(buttons.begin(), buttons.end());
     for (QLabel* label : controls.pool)

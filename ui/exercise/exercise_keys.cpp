@@ -9,7 +9,10 @@
 #include "ui/exercise/pool_grid.h"
 
 ExerciseKeys::ExerciseKeys(QWidget* window, const ExerciseLayout& controls, PickAndPlace& pickAndPlace)
-    : QObject(window), window_(window), controls_(controls), pickAndPlace_(pickAndPlace)
+    : QObject(window)
+    , window_(window)
+    , controls_(controls)
+    , pickAndPlace_(pickAndPlace)
 {
 }
 
@@ -21,7 +24,8 @@ std::vector<QWidget*> ExerciseKeys::stops() const
     for (QLabel* target : controls_.targets)
         if (target->isVisibleTo(window_))
             stops.push_back(target);
-    stops.insert(stops.end(), {controls_.restartButton, controls_.scoreButton, controls_.newVerbButton, controls_.menuButton});
+    stops.insert(stops.end(),
+                 {controls_.restartButton, controls_.scoreButton, controls_.newVerbButton, controls_.menuButton});
     if (controls_.menuPanel->isVisibleTo(window_)) {
         stops.push_back(controls_.instructionsEntry);
         stops.push_back(controls_.quitEntry);
@@ -60,10 +64,18 @@ void ExerciseKeys::moveWithArrow(int key, engine::Slot from)
     if (from.kind == engine::Slot::Kind::Pool) {
         pool_grid::Cell cell = pool_grid::cellOf(from.index);
         switch (key) {
-        case Qt::Key_Up: cell.row = std::max(cell.row - 1, 0); break;
-        case Qt::Key_Down: cell.row = std::min(cell.row + 1, pool_grid::kRows - 1); break;
-        case Qt::Key_Left: cell.column = std::max(cell.column - 1, 0); break;
-        case Qt::Key_Right: cell.column = std::min(cell.column + 1, pool_grid::kColumns - 1); break;
+        case Qt::Key_Up:
+            cell.row = std::max(cell.row - 1, 0);
+            break;
+        case Qt::Key_Down:
+            cell.row = std::min(cell.row + 1, pool_grid::kRows - 1);
+            break;
+        case Qt::Key_Left:
+            cell.column = std::max(cell.column - 1, 0);
+            break;
+        case Qt::Key_Right:
+            cell.column = std::min(cell.column + 1, pool_grid::kColumns - 1);
+            break;
         }
         focus(controls_.pool[static_cast<std::size_t>(pool_grid::slotAt(cell))]);
         return;

@@ -113,7 +113,7 @@ void ExerciseLayout::build(QWidget* window)
 
     titleStrip = makePanel(window, QStringLiteral("titleStrip"), {0, 0, 798, 33}, kStripGrey);
     title = makeLabel(titleStrip, QStringLiteral("title"), {16, 0, 22, 17},
-                       {kWhite, std::nullopt, LayoutFont("Comic Sans MS", 9, true), Qt::AlignLeft});
+                      {kWhite, std::nullopt, LayoutFont("Comic Sans MS", 9, true), Qt::AlignLeft});
     title->setWordWrap(false);
     minimiseButton = makeFaceButton(titleStrip, QStringLiteral("minimiseButton"), {736, 8, 11, 11}, "minimise");
     closeButton = makeFaceButton(titleStrip, QStringLiteral("closeButton"), {760, 8, 11, 11}, "close");
@@ -126,7 +126,7 @@ void ExerciseLayout::build(QWidget* window)
     for (std::size_t i = 0; i < kPersonRows.size(); ++i) {
         const PersonRow& row = kPersonRows[i];
         personCaptions[i] = makeLabel(window, QStringLiteral("personCaption_%1").arg(i), row.caption, person,
-                              chrome::ToQString(catalogue::personCaption(static_cast<int>(i))));
+                                      chrome::ToQString(catalogue::personCaption(static_cast<int>(i))));
         targets[i] = makeLabel(window, QStringLiteral("target_%1").arg(i),
                                {kTargetLeft, row.targetTop, kTargetWidth, kTargetHeight}, target);
     }

@@ -39,7 +39,7 @@ struct ExerciseLayout {
     chrome::FaceButton* closeButton = nullptr;
     QLabel* instruction = nullptr;  // "- Heu de conjugar el verb  "
     QLabel* infinitive = nullptr;
-    QLabel* tenseIntro = nullptr;   // "en"
+    QLabel* tenseIntro = nullptr;  // "en"
     QLabel* tensePhrase = nullptr;
     std::array<QLabel*, engine::kTargets> personCaptions{};
     std::array<QLabel*, engine::kTargets> targets{};

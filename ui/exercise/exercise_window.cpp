@@ -19,10 +19,10 @@
 
 namespace {
 
-const QString kInstructions = QStringLiteral(
-    "L'exercici és molt senzill. Heu de fer un clic sobre una forma verbal proposada a la dreta i "
-    "heu de desplaçar-la cap a la persona adequada a l'esquerra (arrossegar i deixar anar). En "
-    "qualsevol moment, podeu demanar la valoració del vostre treball, prement el botó Avaluar");
+const QString kInstructions =
+    QStringLiteral("L'exercici és molt senzill. Heu de fer un clic sobre una forma verbal proposada a la dreta i "
+                   "heu de desplaçar-la cap a la persona adequada a l'esquerra (arrossegar i deixar anar). En "
+                   "qualsevol moment, podeu demanar la valoració del vostre treball, prement el botó Avaluar");
 
 // Sets the type size in points; a size already set is left alone so nothing is laid out again.
 void setTypeSize(QLabel* label, int points)
@@ -47,7 +47,8 @@ Popup& made(std::unique_ptr<Popup>& popup)
 }  // namespace
 
 ExerciseWindow::ExerciseWindow(std::unique_ptr<engine::UniformSource> source)
-    : QWidget(nullptr), source_(source ? std::move(source) : std::make_unique<engine::ClockSeededSource>())
+    : QWidget(nullptr)
+    , source_(source ? std::move(source) : std::make_unique<engine::ClockSeededSource>())
 {
     setObjectName(QStringLiteral("exerciseWindow"));
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
@@ -225,14 +226,30 @@ void ExerciseWindow::showLook(hover::Change change)
     const auto face = lit ? chrome::Face::Hover : chrome::Face::Normal;
     const QColor& colour = lit ? look::kMenuHighlight : look::kMenuNormal;
     switch (change.control) {
-    case hover::Control::RestartButton: restartButton->showFace(face); break;
-    case hover::Control::ScoreButton: scoreButton->showFace(face); break;
-    case hover::Control::NewVerbButton: newVerbButton->showFace(face); break;
-    case hover::Control::MinimiseButton: minimiseButton->showFace(face); break;
-    case hover::Control::CloseButton: closeButton->showFace(face); break;
-    case hover::Control::MenuButton: chrome::SetBackground(menuButton, colour); break;
-    case hover::Control::InstructionsEntry: chrome::SetBackground(instructionsEntry, colour); break;
-    case hover::Control::QuitEntry: chrome::SetBackground(quitEntry, colour); break;
+    case hover::Control::RestartButton:
+        restartButton->showFace(face);
+        break;
+    case hover::Control::ScoreButton:
+        scoreButton->showFace(face);
+        break;
+    case hover::Control::NewVerbButton:
+        newVerbButton->showFace(face);
+        break;
+    case hover::Control::MinimiseButton:
+        minimiseButton->showFace(face);
+        break;
+    case hover::Control::CloseButton:
+        closeButton->showFace(face);
+        break;
+    case hover::Control::MenuButton:
+        chrome::SetBackground(menuButton, colour);
+        break;
+    case hover::Control::InstructionsEntry:
+        chrome::SetBackground(instructionsEntry, colour);
+        break;
+    case hover::Control::QuitEntry:
+        chrome::SetBackground(quitEntry, colour);
+        break;
     case hover::Control::MenuPanel:
         if (!lit)
             hideMenuPanel();

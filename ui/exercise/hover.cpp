@@ -1,6 +1,5 @@
 #include "ui/exercise/hover.h"
 
-
 namespace hover {
 namespace {
 
@@ -15,7 +14,7 @@ constexpr Change kGeneralReset[] = {
 };
 // The pool leaves the title strip's boxes and "Recomençar." as they are.
 constexpr Change kPoolReset[] = {
-    {ScoreButton, Normal}, {NewVerbButton, Normal}, {MenuButton, Normal},
+    {ScoreButton, Normal}, {NewVerbButton, Normal},     {MenuButton, Normal},
     {QuitEntry, Normal},   {InstructionsEntry, Normal}, {MenuPanel, Normal},
 };
 constexpr Change kInstruction[] = {{CloseButton, Normal}, {ScoreButton, Normal}, {NewVerbButton, Normal}};
@@ -38,18 +37,30 @@ std::span<const Change> ChangesOver(Surface surface)
 {
     switch (surface) {
     case Surface::Window:
-    case Surface::PoolFrame: return kGeneralReset;
-    case Surface::PoolLabel: return kPoolReset;
-    case Surface::Instruction: return kInstruction;
-    case Surface::TitleDragged: return kTitleDragged;
-    case Surface::RestartButton: return kRestart;
-    case Surface::ScoreButton: return kScore;
-    case Surface::NewVerbButton: return kNewVerb;
-    case Surface::MinimiseButton: return kMinimise;
-    case Surface::CloseButton: return kClose;
-    case Surface::MenuButton: return kMenu;
-    case Surface::InstructionsEntry: return kInstructionsEntry;
-    case Surface::QuitEntry: return kQuitEntry;
+    case Surface::PoolFrame:
+        return kGeneralReset;
+    case Surface::PoolLabel:
+        return kPoolReset;
+    case Surface::Instruction:
+        return kInstruction;
+    case Surface::TitleDragged:
+        return kTitleDragged;
+    case Surface::RestartButton:
+        return kRestart;
+    case Surface::ScoreButton:
+        return kScore;
+    case Surface::NewVerbButton:
+        return kNewVerb;
+    case Surface::MinimiseButton:
+        return kMinimise;
+    case Surface::CloseButton:
+        return kClose;
+    case Surface::MenuButton:
+        return kMenu;
+    case Surface::InstructionsEntry:
+        return kInstructionsEntry;
+    case Surface::QuitEntry:
+        return kQuitEntry;
     }
     return {};
 }

@@ -8,11 +8,11 @@
 namespace hover {
 
 enum class Surface {
-    Window,         // the bare window
-    PoolFrame,      // the frame around the pool, between its labels
-    PoolLabel,      // any pool label, empty or not
-    Instruction,    // "- Heu de conjugar el verb  "
-    TitleDragged,   // the title, with the left button held alone
+    Window,        // the bare window
+    PoolFrame,     // the frame around the pool, between its labels
+    PoolLabel,     // any pool label, empty or not
+    Instruction,   // "- Heu de conjugar el verb  "
+    TitleDragged,  // the title, with the left button held alone
     RestartButton,
     ScoreButton,
     NewVerbButton,

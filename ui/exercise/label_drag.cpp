@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 
 LabelDrag::LabelDrag(QWidget* window, const ExerciseLayout& controls)
-    : QObject(window), window_(window), controls_(controls)
+    : QObject(window)
+    , window_(window)
+    , controls_(controls)
 {
     outline_ = new QFrame(window);
     outline_->setObjectName(QStringLiteral("dragOutline"));

@@ -57,8 +57,8 @@ void PopupWindow::buildCloseButton(QPoint at, const std::array<QPoint, 3>& store
         storedFaces[i]->hide();
     }
     // The first stored face is the normal face, the second the pressed and the third the hover face.
-    closeButton = new chrome::FaceButton(
-        {storedFaces[0]->pixmap(), storedFaces[2]->pixmap(), storedFaces[1]->pixmap()}, this);
+    closeButton =
+        new chrome::FaceButton({storedFaces[0]->pixmap(), storedFaces[2]->pixmap(), storedFaces[1]->pixmap()}, this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setGeometry(QRect(at, QSize(66, 20)));
     closeButton->showPicture(designFace_);

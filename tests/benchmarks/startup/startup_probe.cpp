@@ -18,9 +18,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sched.h>
-#include <sys/prctl.h>
 #include <signal.h>
 #include <sys/mman.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -103,7 +103,7 @@ struct Sample {
     double paintedMs = 0;
     double peakRssMiB = 0;
     double cpuMs = 0;  // user and system time of the whole run, settling included
-    int paints = 0;  // damage reports until the window settled
+    int paints = 0;    // damage reports until the window settled
 };
 
 // Watches the top-level windows of one X server: every new one gets a damage object, so that the
@@ -148,8 +148,8 @@ public:
             if (sample.paints > 0 && now - lastPaintAt >= options.settleMs)
                 return std::nullopt;
             if (now >= deadline)
-                return std::string(target_ == XCB_WINDOW_NONE ? "no window was mapped" : "the window never painted") +
-                       " in time";
+                return std::string(target_ == XCB_WINDOW_NONE ? "no window was mapped" : "the window never painted")
+                       + " in time";
             if (ended(child))
                 return "the program ended before its window settled";
             double wait = deadline - now;
@@ -258,8 +258,8 @@ std::optional<std::string> measure(const std::string& program, const std::string
     rusage usage{};
     wait4(child, &status, 0, &usage);
     sample.peakRssMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // kibibytes on Linux
-    sample.cpuMs = (static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                    static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3);
+    sample.cpuMs = (static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                    + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 127)
         error = "could not be started";
     return error;
@@ -366,8 +366,8 @@ int main(int argc, char** argv)
         }
     }
 
-    std::printf("\n%-14s  %-25s  %-25s  %-25s  %-25s\n", "", "mapped: median [min-max]", "first paint",
-                "peak RSS", "CPU time");
+    std::printf("\n%-14s  %-25s  %-25s  %-25s  %-25s\n", "", "mapped: median [min-max]", "first paint", "peak RSS",
+                "CPU time");
     printRow(bare.name, bare.series);
     printRow(drill.name, drill.series);
     std::printf("%-14s", "drill / bare");
