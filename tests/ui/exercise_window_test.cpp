@@ -159,6 +159,45 @@ private slots:
         QCOMPARE(w.form->pool[0]->text(), first);
     }
 
+    // Under a window manager that reparents the window, Qt can believe the window elsewhere than it
+    // is: the pointer's global position then disagrees with the window's own. The drop goes by the
+    // position within the window.
+    void aDropLandsUnderThePointerWhereverTheWindowIsBelievedToBe()
+    {
+        Window w(1, 1);
+        const QPoint shift(137, -53);
+        auto send = [&](QEvent::Type type, QWidget* over, Qt::MouseButtons held) {
+            const QPoint local = w.centre(over);
+            QMouseEvent event(type, local, w.form->mapToGlobal(local) + shift, Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(w.handle(), &event);
+        };
+        QLabel* canto = w.itemShowing(QStringLiteral("canto"));
+        send(QEvent::MouseButtonPress, canto, Qt::LeftButton);
+        send(QEvent::MouseMove, w.form->targets[2], Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, w.form->targets[2], Qt::NoButton);
+        QCOMPARE(w.form->targets[2]->text(), QStringLiteral("canto"));
+        QCOMPARE(canto->text(), QString());
+    }
+
+    // A pop-up over the exercise window takes a release above it: nothing is dropped beneath.
+    void aDragReleasedOverTheScoreWindowDropsNothing()
+    {
+        Window w(1, 1);
+        w.drag(w.itemShowing(QStringLiteral("canto")), w.form->targets[0]);
+        w.click(w.form->scoreButton);
+        ScoreWindow& score = w.score();
+        const QPoint overScore = w.form->mapFromGlobal(score.mapToGlobal(score.rect().center()));
+        QLabel* beneath = w.form->pool[w.form->slotOf(w.form->childAt(overScore))->index];
+        QVERIFY(beneath->isVisible());
+        const QStringList items = w.items();
+        w.press(w.form->targets[0]);
+        QTest::mouseMove(w.handle(), overScore);
+        QTest::mouseRelease(w.handle(), Qt::LeftButton, {}, overScore);
+        QCOMPARE(w.items(), items);
+        QCOMPARE(w.form->targets[0]->text(), QStringLiteral("canto"));
+        QVERIFY(w.scoreShown());
+    }
+
     void hiddenTargetReceivesNoDrop()
     {
         Window w(1, 3);
@@ -263,6 +302,22 @@ private slots:
         QVERIFY(showsFace(w.form->restartButton, Face::Normal));
         QVERIFY(w.form->targets[0]->isHidden());
         QCOMPARE(w.form->infinitive->text(), QStringLiteral("néixer"));
+    }
+
+    // Every row goes empty, the last one too, and a new exercise is told to screen readers.
+    void restartEmptiesEveryRowAndANewVerbIsDescribed()
+    {
+        Window w(1, 1, {{2, 8}});
+        w.drag(w.itemShowing(QStringLiteral("canten")), w.form->targets[5]);
+        w.drag(w.itemShowing(QStringLiteral("canto")), w.form->targets[0]);
+        w.click(w.form->restartButton);
+        QCOMPARE(w.targets(), QStringList(6, QString()));
+        QVERIFY(w.itemShowing(QStringLiteral("canten")));
+
+        QVERIFY(w.form->accessibleDescription().contains(QStringLiteral("cantar")));
+        w.click(w.form->newVerbButton);
+        QCOMPARE(w.form->accessibleDescription(),
+                 QStringLiteral("- Heu de conjugar el verb témer en present de condicional."));
     }
 
     void presentationCloseLeavesItLoadedHiddenAndEmpty()

@@ -318,6 +318,48 @@ private slots:
         QVERIFY(!pickedMark(w)->isVisible());
     }
 
+    // A control that goes away under the focus hands it to its nearest neighbour: the first
+    // person's target to the second when a new imperative hides its row, a menu entry to "MENÚ."
+    // when a move over the window closes the menu.
+    void theFocusLeavesAControlThatGoesAwayForItsNeighbour()
+    {
+        Window w(1, 1, {{2, 3}});
+        ExerciseWindow& f = *w.form;
+        tabTo(w, f.targets[0]);
+        w.click(f.newVerbButton);
+        QVERIFY(f.targets[0]->isHidden());
+        QCOMPARE(focused(w), f.targets[1]);
+
+        w.click(f.menuButton);
+        tabTo(w, f.quitEntry);
+        w.moveToWindow({600, 70});
+        QVERIFY(f.menuPanel->isHidden());
+        QCOMPARE(focused(w), f.menuButton);
+    }
+
+    // A picked form waits for where it goes: a press in a pop-up leaves it picked up, and a button
+    // pressed by a screen reader puts it down as a click does.
+    void aPickedFormStaysUpUntilTheExerciseWindowActs()
+    {
+        Window w(1, 1);
+        ExerciseWindow& f = *w.form;
+        w.click(f.scoreButton);
+        ScoreWindow& score = w.score();
+        w.click(f.pool[0]);
+        QVERIFY(pickedMark(w)->isVisible());
+        QTest::mouseClick(score.windowHandle(), Qt::LeftButton, {}, score.message->geometry().center());
+        QVERIFY(pickedMark(w)->isVisible());
+        QCOMPARE(selected(f.pool[0]), true);
+
+        auto* press = QAccessible::queryAccessibleInterface(f.restartButton)->actionInterface();
+        press->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_VERIFY(!w.scoreShown());  // the restart has run
+        QVERIFY(!pickedMark(w)->isVisible());
+        QCOMPARE(selected(f.pool[0]), false);
+        w.click(f.targets[0]);
+        QCOMPARE(f.targets[0]->text(), QString());
+    }
+
     void theFocusRingShowsForTheKeyboardOnlyAndStandsOut()
     {
         Window w(1, 1);
