@@ -8,10 +8,22 @@
 namespace desktop {
 
 Desktop::Desktop(int width, int height)
-    : server_(width, height, folder() + "/xvfb.log", kStartLimit)
-    , display_(std::make_unique<Display>(server_.display()))
 {
+    for (const char* program : {"Xvfb", "openbox"})
+        if (!support::FindOnPath(program))
+            throw std::runtime_error(std::string(program) + " is not installed; scripts/setup.sh installs it");
+    startServer(width, height);
     startWindowManager();
+}
+
+void Desktop::startServer(int width, int height)
+{
+    try {
+        server_ = std::make_unique<support::PrivateXServer>(width, height, folder() + "/xvfb.log", StartLimit());
+    } catch (const std::runtime_error& failure) {
+        throw WindowSystemFault(failure.what());
+    }
+    display_ = std::make_unique<Display>(server_->display());
 }
 
 void Desktop::startWindowManager()
@@ -23,16 +35,30 @@ void Desktop::startWindowManager()
         std::vector<std::string>{std::string("PATH=") + (path ? path : "/usr/bin:/bin"), "HOME=" + folder(),
                                  "DISPLAY=" + displayName()},
         folder() + "/openbox.log");
-    // A window manager announces itself with a check window on the root.
-    const bool managing = WaitUntil(
+    // A window manager announces itself with a check window on the root once it holds the root's
+    // requests. openbox does so before its event loop runs, and never acts on a window mapped or a
+    // message sent in between: the desktop is handed over only once openbox answers.
+    const bool announced = display_->waitUntil(
         [this] {
+            if (windowManager_->waitForExit(std::chrono::milliseconds(0)))
+                return true;
             const auto check = display_->listProperty(display_->root(), "_NET_SUPPORTING_WM_CHECK");
             return !check.empty() && !display_->listProperty(check[0], "_NET_SUPPORTING_WM_CHECK").empty();
         },
-        kStartLimit);
-    if (!managing)
-        throw std::runtime_error("openbox did not start managing " + displayName() + ":"
-                                 + Tail(windowManager_->logPath()));
+        StartLimit());
+    if (!announced)
+        throw WindowSystemFault("openbox did not announce itself on " + displayName() + " within "
+                                + Seconds(StartLimit()) + ":" + Tail(windowManager_->logPath()));
+    checkWindowManager(StartLimit());
+}
+
+void Desktop::checkWindowManager(std::chrono::milliseconds limit)
+{
+    if (const auto status = windowManager_->waitForExit(std::chrono::milliseconds(0)))
+        throw WindowSystemFault("openbox " + DescribeExit(*status) + ":" + Tail(windowManager_->logPath()));
+    if (!display_->syncWindowManager(limit))
+        throw WindowSystemFault("openbox did not answer on " + displayName() + " within " + Seconds(limit)
+                                + ":" + Tail(windowManager_->logPath()));
 }
 
 }  // namespace desktop

@@ -1,5 +1,7 @@
 #include "display.h"
 
+#include <poll.h>
+#include <xcb/damage.h>
 #include <xcb/shape.h>
 #include <xcb/xtest.h>
 
@@ -22,6 +24,9 @@ Owned<Reply> Own(Reply* reply)
 {
     return Owned<Reply>(reply, &std::free);
 }
+
+// Ping ids of these tests, well away from the small ones a window manager counts from.
+constexpr std::uint32_t kFirstPing = 0x7e570000;
 
 }  // namespace
 
@@ -77,7 +82,7 @@ Display::Display(const std::string& name)
 {
     connection_ = xcb_connect(name.c_str(), nullptr);
     if (xcb_connection_has_error(connection_))
-        throw std::runtime_error("cannot connect to the X server " + name);
+        throw WindowSystemFault("cannot connect to the X server " + name);
     screen_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
     // Pixels are read as 8 bits a channel, one 32-bit word each, red highest.
     if (screen_->root_depth != 24)
@@ -86,6 +91,30 @@ Display::Display(const std::string& name)
     const auto xtest = Own(xcb_test_get_version_reply(connection_, xcb_test_get_version(connection_, 2, 2), nullptr));
     if (!xtest)
         throw std::runtime_error("the X server " + name + " has no XTEST extension");
+    // What wakes a wait: the root's properties (the window manager's lists, the active window),
+    // its children (frames mapped, moved, unmapped) and any drawing on the screen. Messages sent to
+    // the root for the window manager come too; Qt sends its answers to pings to those who watch
+    // the root's own structure.
+    const std::uint32_t rootEvents =
+        XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection_, root(), XCB_CW_EVENT_MASK, &rootEvents);
+    if (xcb_get_extension_data(connection_, &xcb_damage_id)->present) {
+        const auto version = Own(xcb_damage_query_version_reply(
+            connection_, xcb_damage_query_version(connection_, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+            nullptr));
+        if (version) {
+            damage_ = xcb_generate_id(connection_);
+            xcb_damage_create(connection_, damage_, root(), XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+        }
+    }
+    const std::uint32_t probeEvents = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    probe_ = xcb_generate_id(connection_);
+    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, probe_, root(), -10, -10, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &probeEvents);
+    // Interned now: the events are told apart by them while they are read.
+    for (const char* name : {"WM_PROTOCOLS", "_NET_WM_PING", "_NET_FRAME_EXTENTS", "_NET_REQUEST_FRAME_EXTENTS"})
+        atom(name);
+    sync();
 }
 
 Display::~Display() { xcb_disconnect(connection_); }
@@ -184,6 +213,100 @@ Image Display::capture(const Rect& area)
         image.pixels.push_back({static_cast<std::uint8_t>(words[i] >> 16), static_cast<std::uint8_t>(words[i] >> 8),
                                 static_cast<std::uint8_t>(words[i])});
     return image;
+}
+
+void Display::watch(xcb_window_t window)
+{
+    const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &events);
+    sync();
+}
+
+bool Display::syncWindowManager(std::chrono::milliseconds limit)
+{
+    const unsigned answered = frameExtentsAnswers_;
+    auto asked = std::chrono::steady_clock::now();
+    auto askAgain = kRecheck;
+    messageWindowManager(probe_, "_NET_REQUEST_FRAME_EXTENTS", {});
+    return waitUntil(
+        [&] {
+            if (frameExtentsAnswers_ != answered)
+                return true;
+            // openbox drops what it is sent while it starts, after it has announced itself and
+            // before its event loop runs: ask again, less and less often. Any answer will do, every
+            // request coming after what is to be handled.
+            if (std::chrono::steady_clock::now() - asked >= askAgain) {
+                messageWindowManager(probe_, "_NET_REQUEST_FRAME_EXTENTS", {});
+                asked = std::chrono::steady_clock::now();
+                askAgain = std::min(askAgain * 2, std::chrono::milliseconds(1000));
+            }
+            return false;
+        },
+        limit);
+}
+
+bool Display::ping(xcb_window_t window, std::chrono::milliseconds limit)
+{
+    const std::uint32_t id = kFirstPing + ++lastPing_;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom("WM_PROTOCOLS");
+    message.data.data32[0] = atom("_NET_WM_PING");
+    message.data.data32[1] = id;
+    message.data.data32[2] = window;
+    // No event mask: to the program that made the window. The answer comes back through the root.
+    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    xcb_flush(connection_);
+    return waitUntil([&] { return pongs_.erase(id) > 0; }, limit);
+}
+
+void Display::awaitEvents(std::chrono::milliseconds limit)
+{
+    // Events read while a condition waited for its replies are queued already: they may tell of a
+    // change it did not see, so the condition is checked again at once.
+    if (!takeEvents(false)) {
+        pollfd readable{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        poll(&readable, 1, static_cast<int>(limit.count()));
+        takeEvents(true);
+    }
+    if (xcb_connection_has_error(connection_))
+        throw WindowSystemFault("the connection to the X server broke (the server ended?)");
+}
+
+bool Display::takeEvents(bool readSocket)
+{
+    const std::uint8_t damageNotify =
+        damage_ ? xcb_get_extension_data(connection_, &xcb_damage_id)->first_event + XCB_DAMAGE_NOTIFY : 0;
+    bool any = false;
+    bool damaged = false;
+    while (xcb_generic_event_t* event = readSocket ? xcb_poll_for_event(connection_)
+                                                   : xcb_poll_for_queued_event(connection_)) {
+        any = true;
+        const std::uint8_t type = event->response_type & 0x7f;
+        if (type == XCB_CLIENT_MESSAGE) {
+            const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event);
+            if (message->format == 32 && message->type == atom("WM_PROTOCOLS")
+                && message->data.data32[0] == atom("_NET_WM_PING"))
+                pongs_.insert(message->data.data32[1]);
+        } else if (type == XCB_PROPERTY_NOTIFY) {
+            const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            if (change->window == probe_ && change->atom == atom("_NET_FRAME_EXTENTS")
+                && change->state == XCB_PROPERTY_NEW_VALUE)
+                ++frameExtentsAnswers_;
+        } else if (damage_ && type == damageNotify) {
+            damaged = true;
+        }
+        std::free(event);
+    }
+    // The server reports drawing again only once what it reported is taken away; whatever is drawn
+    // from here on is reported anew, and the condition reads the screen after this.
+    if (damaged) {
+        xcb_damage_subtract(connection_, damage_, XCB_NONE, XCB_NONE);
+        xcb_flush(connection_);
+    }
+    return any;
 }
 
 void Display::fakeInput(std::uint8_t type, std::uint8_t detail, Point at)

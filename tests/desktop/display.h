@@ -4,10 +4,14 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -59,9 +63,17 @@ bool SavePng(const Image& image, const std::string& path);
 
 enum class WmState : std::uint32_t { Withdrawn = 0, Normal = 1, Iconic = 3 };
 
+// A fault of the X server or of the window manager rather than of the program under test.
+class WindowSystemFault : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class Display {
 public:
-    explicit Display(const std::string& name);  // throws std::runtime_error
+    // Throws WindowSystemFault where the server cannot be reached, std::runtime_error where it lacks
+    // what the tests read.
+    explicit Display(const std::string& name);
     ~Display();
     Display(const Display&) = delete;
     Display& operator=(const Display&) = delete;
@@ -93,12 +105,46 @@ public:
     // Presses the keys (X keysyms) in order and releases them in reverse: {Alt_L, F4} is Alt+F4.
     void typeChord(std::initializer_list<std::uint32_t> keysyms);
 
+    // Waiting. `condition` is checked at once, then again each time the server reports a change of
+    // a property or of the windows on the root or on a watched window, or a drawing anywhere on the
+    // screen, and at the latest every few tens of milliseconds for whatever else it reads. Says
+    // whether it held before `limit`. Throws WindowSystemFault once the server has gone.
+    template <typename Condition>
+    bool waitUntil(Condition condition, std::chrono::milliseconds limit)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        for (;;) {
+            if (condition())
+                return true;
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0)
+                return false;
+            awaitEvents(std::min(left, kRecheck));
+        }
+    }
+    // Changes to the properties, map state and place of a window of another program wake waits too.
+    void watch(xcb_window_t window);
+    // Returns once the window manager has handled everything sent to it before (input included):
+    // it answers a request for frame extents, which it takes in turn with the rest (asked again
+    // while it does not answer). False if it did not answer within `limit`.
+    bool syncWindowManager(std::chrono::milliseconds limit);
+    // Returns once the program that made `window` has taken everything sent to it before: it
+    // answers a _NET_WM_PING as it reads it, in turn with its other events. False if it did not
+    // answer within `limit`.
+    bool ping(xcb_window_t window, std::chrono::milliseconds limit);
+
     // What a task bar sends to bring a window to the front (and out of its icon).
     void requestActivation(xcb_window_t window);
     // What a window manager's own minimise key or menu does: asks for the window to be iconified.
     void requestIconify(xcb_window_t window);
 
 private:
+    static constexpr std::chrono::milliseconds kRecheck{25};
+
+    // Sleeps until an event comes or `limit` passes, then takes every event there is.
+    void awaitEvents(std::chrono::milliseconds limit);
+    bool takeEvents(bool readSocket);
     void fakeInput(std::uint8_t type, std::uint8_t detail, Point at = {});
     std::uint8_t keycode(std::uint32_t keysym);
     // A client message about `window` to the window manager, through the root window.
@@ -108,6 +154,12 @@ private:
     xcb_connection_t* connection_ = nullptr;
     const xcb_screen_t* screen_ = nullptr;
     std::map<std::string, xcb_atom_t> atoms_;
+    // An unmapped window of this connection whose frame extents the window manager is asked for.
+    xcb_window_t probe_ = XCB_WINDOW_NONE;
+    std::uint32_t damage_ = 0;  // on the root window, where the server has DAMAGE
+    unsigned frameExtentsAnswers_ = 0;
+    std::uint32_t lastPing_ = 0;
+    std::set<std::uint32_t> pongs_;
 };
 
 }  // namespace desktop

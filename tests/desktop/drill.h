@@ -35,7 +35,9 @@ Rect PoolLabel(int slot);
 class Drill {
 public:
     // Starts `program` on `desktop`, at `scale` times the logical size, and waits until its exercise
-    // window is shown with a board in it; throws std::runtime_error saying what did not happen.
+    // window is shown with a board in it and the program is done with its start (settle()); throws
+    // std::runtime_error saying what did not happen, WindowSystemFault where the window manager
+    // (not the drill) failed.
     Drill(Desktop& desktop, const std::string& program, int scale = 1);
     // Lets go of a button a failed test left held, and ends the program if it still runs.
     ~Drill();
@@ -47,9 +49,17 @@ public:
     // The window on the screen, in device pixels.
     Rect placement();
 
+    // Returns once the window manager and the drill have handled all the input so far, the drill
+    // has drawn what it changed and the window manager has done what the drill asked of it. The
+    // input reaches the drill through the window manager, which holds a click on a window until it
+    // has focused and raised it; the drill draws in the turn of its event loop after the one that
+    // took the input. Throws std::runtime_error if the drill does not answer (its event loop is
+    // stuck, or it has ended), WindowSystemFault if the window manager does not.
+    void settle();
+
     // Reading the window: areas in window coordinates.
     Image capture(const Rect& inWindow);
-    Image settledCapture(const Rect& inWindow);  // once two reads in a row agree
+    Image settledCapture(const Rect& inWindow);  // once settled
     bool holdsForm(const Rect& label);
     bool isPlain(const Rect& area, Rgb colour);
     // A one-pixel dark box exactly around `area`, with no dark pixel just inside or outside it.
@@ -69,6 +79,7 @@ private:
     Rect toScreen(const Rect& inWindow);
     void waitForWindow();
 
+    Desktop& desktop_;
     Display& display_;
     int scale_;
     std::unique_ptr<ChildProcess> process_;
