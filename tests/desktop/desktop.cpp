@@ -57,8 +57,8 @@ void Desktop::checkWindowManager(std::chrono::milliseconds limit)
     if (const auto status = windowManager_->waitForExit(std::chrono::milliseconds(0)))
         throw WindowSystemFault("openbox " + DescribeExit(*status) + ":" + Tail(windowManager_->logPath()));
     if (!display_->syncWindowManager(limit))
-        throw WindowSystemFault("openbox did not answer on " + displayName() + " within " + Seconds(limit)
-                                + ":" + Tail(windowManager_->logPath()));
+        throw WindowSystemFault("openbox did not answer on " + displayName() + " within " + Seconds(limit) + ":"
+                                + Tail(windowManager_->logPath()));
 }
 
 }  // namespace desktop

@@ -32,7 +32,9 @@ constexpr Rect kRedMargin{0, 290, 8, 20};
 }  // namespace
 
 Drill::Drill(Desktop& desktop, const std::string& program, int scale)
-    : desktop_(desktop), display_(desktop.display()), scale_(scale)
+    : desktop_(desktop)
+    , display_(desktop.display())
+    , scale_(scale)
 {
     static int started = 0;
     const std::string runtime = desktop.folder() + "/runtime";
@@ -40,9 +42,12 @@ Drill::Drill(Desktop& desktop, const std::string& program, int scale)
     // No session bus on this private desktop, and none to be looked for: given no address, libdbus
     // tries to start one (dbus-launch) when Qt connects and, where it cannot, keeps the buffer it
     // read the failure into, which a sanitized drill reports as a leak when it ends.
-    std::vector<std::string> environment{"PATH=/usr/bin:/bin", "HOME=" + desktop.folder(),
-                                         "XDG_RUNTIME_DIR=" + runtime, "DISPLAY=" + desktop.displayName(),
-                                         "QT_QPA_PLATFORM=xcb", "LANG=C.UTF-8",
+    std::vector<std::string> environment{"PATH=/usr/bin:/bin",
+                                         "HOME=" + desktop.folder(),
+                                         "XDG_RUNTIME_DIR=" + runtime,
+                                         "DISPLAY=" + desktop.displayName(),
+                                         "QT_QPA_PLATFORM=xcb",
+                                         "LANG=C.UTF-8",
                                          "DBUS_SESSION_BUS_ADDRESS=disabled:"};
     if (scale != 1)
         environment.push_back("QT_SCALE_FACTOR=" + std::to_string(scale));
@@ -62,8 +67,8 @@ void Drill::waitForWindow()
     const auto pid = static_cast<std::uint32_t>(process_->pid());
     const auto ended = [this] { return process_->waitForExit(0ms).has_value(); };
     const auto endedAtStart = [this] {
-        return std::runtime_error("conjugacio " + DescribeExit(*process_->waitForExit(0ms)) + " at start:"
-                                  + Tail(process_->logPath()));
+        return std::runtime_error("conjugacio " + DescribeExit(*process_->waitForExit(0ms))
+                                  + " at start:" + Tail(process_->logPath()));
     };
     // The window manager lists the windows it manages on the root.
     const bool listed = display_.waitUntil(
