@@ -30,7 +30,8 @@ const Placement kPlacements[] = {
     {"newVerbButton", "ExerciseWindow", {408, 520, 118, 20}}, {"credit", "ExerciseWindow", {312, 568, 169, 17}},
     {"menuButton", "ExerciseWindow", {640, 560, 73, 17}},     {"menuPanel", "ExerciseWindow", {640, 528, 73, 33}},
     {"menuPanelClient", "menuPanel", {1, 1, 71, 31}},  // within the panel's thin border
-    {"instructionsEntry", "menuPanelClient", {0, 0, 73, 17}}, {"quitEntry", "menuPanelClient", {0, 16, 73, 17}},
+    // the entries fill the client area, one below the other
+    {"instructionsEntry", "menuPanelClient", {0, 0, 71, 16}}, {"quitEntry", "menuPanelClient", {0, 16, 71, 15}},
 };
 
 QWidget* find(ExerciseWindow& form, const char* name)

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QPainter>
 
+#include "ui/chrome/accessible_control.h"
 #include "ui/chrome/window_input.h"
 
 namespace chrome {
@@ -19,6 +20,7 @@ ControlMark::ControlMark(QWidget* window, Style style) : QWidget(window), style_
     setObjectName(style == Style::FocusRing ? QStringLiteral("focusRing") : QStringLiteral("pickedMark"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    HideFromScreenReaders(this);
     hide();
 }
 
@@ -29,13 +31,33 @@ void ControlMark::markControl(QWidget* control)
         hide();
         return;
     }
-    QRect area(control->mapTo(window(), QPoint(0, 0)), control->size());
-    if (style_ == Style::FocusRing)
-        area.adjust(-kRingOutside, -kRingOutside, kRingOutside, kRingOutside);
-    setGeometry(area);
+    setGeometry(style_ == Style::FocusRing ? ringArea(control) : placeOf(control));
     raise();
     show();
     update();
+}
+
+QRect ControlMark::placeOf(const QWidget* control) const
+{
+    return {control->mapTo(window(), QPoint(0, 0)), control->size()};
+}
+
+QRect ControlMark::ringArea(const QWidget* control) const
+{
+    QRect area = placeOf(control).adjusted(-kRingOutside, -kRingOutside, kRingOutside, kRingOutside);
+    const QWidget* parent = control->parentWidget();
+    if (!parent || parent == window())
+        return area;
+    // Inside a panel, which cuts its controls off at its edges, the ring keeps within it, and
+    // where it would cover a neighbour it keeps to the control's own edge.
+    const QRect panel = placeOf(parent);
+    area &= panel;
+    for (const QObject* object : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(object);
+        if (sibling && sibling != control && !sibling->isHidden() && area.intersects(placeOf(sibling)))
+            return placeOf(control) & panel;
+    }
+    return area;
 }
 
 void ControlMark::paintEvent(QPaintEvent*)
