@@ -20,9 +20,9 @@ void Announcer::announce(const QString& message)
 {
     if (!QAccessible::isActive() || message.isEmpty())
         return;
-    setAccessibleName(message);
     // Readers speak a notification when it starts showing, not when its name changes.
     hide();
+    setAccessibleName(message);
     show();
 }
 
