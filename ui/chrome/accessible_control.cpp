@@ -33,9 +33,9 @@ public:
     QAccessible::Role role;
     bool selectable = false;
     bool selected = false;
-    bool hidden = false;                 // out of the screen readers' tree
-    QList<QPointer<QWidget>> members;    // children in the readers' tree, in order
-    QPointer<QWidget> container;         // the parent in the readers' tree, when not the real one
+    bool hidden = false;               // out of the screen readers' tree
+    QList<QPointer<QWidget>> members;  // children in the readers' tree, in order
+    QPointer<QWidget> container;       // the parent in the readers' tree, when not the real one
 };
 
 // The widget's children as screen readers see them.
@@ -96,8 +96,7 @@ public:
     QAccessibleInterface* child(int index) const override
     {
         const QList<QWidget*> children = ReaderChildren(widget());
-        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index])
-                                                     : nullptr;
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override

@@ -1,7 +1,5 @@
 #include "ui/chrome/announcer.h"
 
-#include <QAccessible>
-
 #include "ui/chrome/accessible_control.h"
 
 namespace chrome {
@@ -18,7 +16,7 @@ Announcer::Announcer(QWidget* window) : QWidget(window)
 
 void Announcer::announce(const QString& message)
 {
-    if (!QAccessible::isActive() || message.isEmpty())
+    if (message.isEmpty())
         return;
     // Readers speak a notification when it starts showing, not when its name changes.
     hide();

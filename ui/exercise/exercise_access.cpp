@@ -1,10 +1,10 @@
 #include "ui/exercise/exercise_access.h"
 
 #include "ui/chrome/accessible_control.h"
-#include "ui/exercise/exercise_announcements.h"
 #include "ui/chrome/control_mark.h"
 #include "ui/chrome/focus_stops.h"
 #include "ui/chrome/text.h"
+#include "ui/exercise/exercise_announcements.h"
 #include "ui/exercise/exercise_keys.h"
 #include "ui/exercise/pick_and_place.h"
 #include "ui/exercise/pool_grid.h"

@@ -9,9 +9,15 @@ ExerciseAnnouncements::ExerciseAnnouncements(QWidget* window, const ExerciseLayo
 {
 }
 
-void ExerciseAnnouncements::pickedUp(engine::Slot slot) { announcer_->announce(formOf(slot) + QStringLiteral(", agafada")); }
+void ExerciseAnnouncements::pickedUp(engine::Slot slot)
+{
+    announcer_->announce(formOf(slot) + QStringLiteral(", agafada"));
+}
 
-void ExerciseAnnouncements::left(engine::Slot slot) { announcer_->announce(formOf(slot) + QStringLiteral(", deixada")); }
+void ExerciseAnnouncements::left(engine::Slot slot)
+{
+    announcer_->announce(formOf(slot) + QStringLiteral(", deixada"));
+}
 
 void ExerciseAnnouncements::moved(engine::Slot target, engine::Slot source)
 {
