@@ -45,17 +45,28 @@ QRect ControlMark::placeOf(const QWidget* control) const
 QRect ControlMark::ringArea(const QWidget* control) const
 {
     QRect area = placeOf(control).adjusted(-kRingOutside, -kRingOutside, kRingOutside, kRingOutside);
-    const QWidget* parent = control->parentWidget();
-    if (!parent || parent == window())
+    const QWidget* panel = control;
+    while (panel->parentWidget() && panel->parentWidget() != window())
+        panel = panel->parentWidget();
+    if (panel == control)
         return area;
-    // Inside a panel, which cuts its controls off at its edges, the ring keeps within it, and
-    // where it would cover a neighbour it keeps to the control's own edge.
-    const QRect panel = placeOf(parent);
-    area &= panel;
-    for (const QObject* object : parent->children()) {
+    // Inside a panel, such as the menu, the ring keeps within the panel, and it stops short of a
+    // neighbour it would cover.
+    area &= placeOf(panel);
+    const QRect own = placeOf(control);
+    for (const QObject* object : control->parentWidget()->children()) {
         const auto* sibling = qobject_cast<const QWidget*>(object);
-        if (sibling && sibling != control && !sibling->isHidden() && area.intersects(placeOf(sibling)))
-            return placeOf(control) & panel;
+        if (!sibling || sibling == control || sibling->isHidden() || !area.intersects(placeOf(sibling)))
+            continue;
+        const QRect other = placeOf(sibling);
+        if (other.top() > own.bottom())
+            area.setBottom(other.top() - 1);
+        else if (other.bottom() < own.top())
+            area.setTop(other.bottom() + 1);
+        else if (other.left() > own.right())
+            area.setRight(other.left() - 1);
+        else if (other.right() < own.left())
+            area.setLeft(other.right() + 1);
     }
     return area;
 }
