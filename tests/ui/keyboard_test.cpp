@@ -595,6 +595,8 @@ private slots:
         QTest::keyClick(w.presentation().windowHandle(), Qt::Key_F1);  // already open: it stays
         QVERIFY(w.presentationShown());
         QCOMPARE(w.presentation().message->text().size(), 271);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&w.presentation())->text(QAccessible::Description),
+                 w.presentation().message->text());  // what a reader says as the window comes up
     }
 
     // The menu's entries fill its panel one below the other, and the ring around one of them keeps

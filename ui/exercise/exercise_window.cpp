@@ -301,6 +301,7 @@ void ExerciseWindow::showInstructions()
     instructions.load();
     instructions.open();
     instructions.message->setText(kInstructions);
+    instructions.setAccessibleDescription(kInstructions);  // read out as the window comes up
 }
 
 void ExerciseWindow::quit()
