@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/display_check.h"
+#include "app/screen_readers.h"
 #include "ui/chrome/layout_font.h"
 #include "ui/exercise/exercise_window.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     chrome::StartReadingFontConfiguration();
+    screen_readers::JoinAccessibilityBus();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("cat.conjugacio.conjugacio"));
     ExerciseWindow window;

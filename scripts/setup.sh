@@ -15,6 +15,7 @@ packages=(
   hunspell hunspell-ca
   desktop-file-utils appstream man-db
   xvfb openbox libxcb-xtest0-dev x11proto-dev
+  dbus-daemon at-spi2-core
   clang-format
 )
 

@@ -31,7 +31,7 @@ constexpr Rect kRedMargin{0, 290, 8, 20};
 
 }  // namespace
 
-Drill::Drill(Desktop& desktop, const std::string& program, int scale)
+Drill::Drill(Desktop& desktop, const std::string& program, int scale, const std::vector<std::string>& extra)
     : desktop_(desktop)
     , display_(desktop.display())
     , scale_(scale)
@@ -51,6 +51,11 @@ Drill::Drill(Desktop& desktop, const std::string& program, int scale)
                                          "DBUS_SESSION_BUS_ADDRESS=disabled:"};
     if (scale != 1)
         environment.push_back("QT_SCALE_FACTOR=" + std::to_string(scale));
+    for (const std::string& entry : extra) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        std::erase_if(environment, [&](const std::string& usual) { return usual.starts_with(name); });
+        environment.push_back(entry);
+    }
     process_ = std::make_unique<ChildProcess>(std::vector<std::string>{program}, environment,
                                               desktop.folder() + "/conjugacio-" + std::to_string(++started) + ".log");
     waitForWindow();

@@ -41,6 +41,53 @@ QList<QWidget*> oneRound(Window& w)
     return round;
 }
 
+// What screen readers are told beside the focus: each message the window's notification shows.
+class Heard : public QObject {
+public:
+    explicit Heard(Window& w) : announcer_(w.form->findChild<QWidget*>(QStringLiteral("announcer")))
+    {
+        announcer_->installEventFilter(this);
+    }
+    // The messages since the last call.
+    QStringList take() { return std::exchange(messages_, {}); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            messages_ << name(announcer_);
+        return false;
+    }
+
+private:
+    QWidget* announcer_;
+    QStringList messages_;
+};
+
+// Where a screen reader says a control stands: its place among its parent's children, and how many
+// they are ("3 of 44").
+std::pair<int, int> position(QWidget* control)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(control);
+    QAccessibleInterface* parent = interface->parent();
+    return {parent->indexOfChild(interface) + 1, parent->childCount()};
+}
+
+// Every interface below `node` names it as its parent, at the index it is found; the objects found.
+QList<QObject*> walkTree(QAccessibleInterface* node)
+{
+    QList<QObject*> found;
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child || child->parent() != node || node->indexOfChild(child) != i) {
+            qWarning() << "inconsistent child" << i << "of" << node->object();
+            return {};
+        }
+        found << child->object() << walkTree(child);
+    }
+    return found;
+}
+
 double luminance(QColor c)
 {
     auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -445,6 +492,136 @@ private slots:
         press->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(w.scoreShown());
         QCOMPARE(name(&w.score()), QStringLiteral("Heu aconseguit: 1 / 6"));
+    }
+
+    // Each step is told in words while the focus stays where the learner put it.
+    void screenReadersHearEachStepWithoutTheFocusMoving()
+    {
+        Window w(1, 1, {{2, 8}});
+        ExerciseWindow& f = *w.form;
+        Heard heard(w);
+        QCOMPARE(role(f.findChild<QWidget*>(QStringLiteral("announcer"))), QAccessible::Notification);
+        QLabel* canto = w.itemShowing(QStringLiteral("canto"));
+        QLabel* canta = w.itemShowing(QStringLiteral("canta"));
+        tabTo(w, canto);
+        key(w, Qt::Key_Space);
+        QCOMPARE(heard.take(), QStringList{"canto, agafada"});
+        QCOMPARE(focused(w), canto);
+        key(w, Qt::Key_Escape);
+        key(w, Qt::Key_Space);
+        key(w, Qt::Key_Space);  // a second time on the same form
+        QCOMPARE(heard.take(), (QStringList{"canto, deixada", "canto, agafada", "canto, deixada"}));
+
+        key(w, Qt::Key_Space);
+        tabTo(w, f.targets[0]);
+        key(w, Qt::Key_Return);
+        QCOMPARE(heard.take(), (QStringList{"canto, agafada", "1 persona singular: canto"}));
+        QCOMPARE(focused(w), f.targets[0]);
+        tabTo(w, canta);
+        key(w, Qt::Key_Space);
+        tabTo(w, f.targets[0]);
+        key(w, Qt::Key_Space);  // an exchange: both moves
+        QCOMPARE(heard.take(), (QStringList{"canta, agafada", "1 persona singular: canta; canto, a les propostes"}));
+        key(w, Qt::Key_Space);
+        tabTo(w, f.pool[41]);
+        key(w, Qt::Key_Space);
+        QCOMPARE(heard.take(), (QStringList{"canta, agafada", "canta, a les propostes"}));
+
+        tabTo(w, f.menuButton);
+        key(w, Qt::Key_Space);
+        QVERIFY(QAccessible::queryAccessibleInterface(f.menuButton)->state().expanded);
+        key(w, Qt::Key_Escape);
+        QVERIFY(QAccessible::queryAccessibleInterface(f.menuButton)->state().collapsed);
+        QCOMPARE(heard.take(), (QStringList{"Menú obert", "Menú tancat"}));
+
+        tabTo(w, f.restartButton);
+        key(w, Qt::Key_Return);
+        QCOMPARE(heard.take(), QStringList{"Heu de conjugar el verb cantar en present d'indicatiu."});
+        tabTo(w, f.newVerbButton);
+        key(w, Qt::Key_Space);
+        QCOMPARE(heard.take(), QStringList{"Heu de conjugar el verb témer en present de condicional."});
+        QCOMPARE(focused(w), f.newVerbButton);
+    }
+
+    void positionsAreTheTabOrderAndThePersonsShown()
+    {
+        Window w(1, 3);  // the imperative: five persons
+        ExerciseWindow& f = *w.form;
+        const QList<QWidget*> round = oneRound(w);
+        for (int stop = 0; stop < 44; ++stop)
+            QCOMPARE(position(round[stop]), std::make_pair(stop + 1, 44));
+        QCOMPARE(position(f.targets[1]), std::make_pair(1, 5));
+        QCOMPARE(position(f.targets[5]), std::make_pair(5, 5));
+        QCOMPARE(role(QAccessible::queryAccessibleInterface(f.targets[1])->parent()->object()), QAccessible::List);
+
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&f);
+        const QList<QObject*> tree = walkTree(window);
+        for (QLabel* target : f.targets)
+            QCOMPARE(tree.count(target), target->isHidden() ? 0 : 1);
+        for (QLabel* label : f.pool)
+            QCOMPARE(tree.count(label), 1);
+    }
+
+    // The picked frame and the focus ring are drawn for the eye alone.
+    void theMarksAreNoControlsForScreenReaders()
+    {
+        Window w(1, 1);
+        tabTo(w, w.form->pool[0]);
+        key(w, Qt::Key_Space);
+        QVERIFY(pickedMark(w)->isVisible() && focusRing(w)->isVisible());
+        const QList<QObject*> tree = walkTree(QAccessible::queryAccessibleInterface(w.form.get()));
+        QVERIFY(tree.contains(w.form->pool[0]));
+        for (QWidget* mark : {pickedMark(w), focusRing(w)}) {
+            QVERIFY(!tree.contains(mark));
+            // Qt tells screen readers nothing of a control whose interface is not valid.
+            QAccessibleEvent shown(mark, QAccessible::ObjectShow);
+            QVERIFY(!shown.accessibleInterface());
+        }
+    }
+
+    void f1AsksForTheInstructionsFromEitherPopup()
+    {
+        Window w(1, 1);
+        ExerciseWindow& f = *w.form;
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.windowHandle()));
+        tabTo(w, f.scoreButton);
+        key(w, Qt::Key_Space);
+        QTRY_VERIFY(w.score().isActiveWindow());
+        QTest::keyClick(w.score().windowHandle(), Qt::Key_F1);
+        QVERIFY(w.presentationShown());
+        QVERIFY(w.scoreShown());
+        QTRY_VERIFY(w.presentation().isActiveWindow());
+        QTest::keyClick(w.presentation().windowHandle(), Qt::Key_F1);  // already open: it stays
+        QVERIFY(w.presentationShown());
+        QCOMPARE(w.presentation().message->text().size(), 271);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&w.presentation())->text(QAccessible::Description),
+                 w.presentation().message->text());  // what a reader says as the window comes up
+    }
+
+    // The menu's entries fill its panel one below the other, and the ring around one of them keeps
+    // inside the panel and off the other.
+    void theRingOnAMenuEntryKeepsInsideThePanel()
+    {
+        Window w(1, 1);
+        ExerciseWindow& f = *w.form;
+        w.click(f.menuButton);
+        QWidget* client = f.instructionsEntry->parentWidget();
+        const QRect outline(f.menuPanel->mapTo(&f, QPoint(0, 0)), f.menuPanel->size());
+        const auto inWindow = [&](QWidget* control) {
+            return QRect(control->mapTo(&f, QPoint(0, 0)), control->size());
+        };
+        const QRect panel = inWindow(client);
+        QCOMPARE(inWindow(f.instructionsEntry) | inWindow(f.quitEntry), panel);
+        QVERIFY(!inWindow(f.instructionsEntry).intersects(inWindow(f.quitEntry)));
+        for (auto [entry, other] :
+             {std::pair(f.instructionsEntry, f.quitEntry), std::pair(f.quitEntry, f.instructionsEntry)}) {
+            tabTo(w, entry);
+            const QRect ring = focusRing(w)->geometry();
+            QVERIFY(outline.contains(ring));
+            QVERIFY(!ring.intersects(inWindow(other)));
+            QVERIFY(ring.contains(inWindow(entry)));
+        }
     }
 
     // Until a key is pressed or a screen reader comes, the labels lay their text out plainly: a

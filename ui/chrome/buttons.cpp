@@ -114,6 +114,12 @@ void TextButton::setBoxed(bool boxed)
     update();
 }
 
+void TextButton::setCaptionWidth(int width)
+{
+    captionWidth_ = width;
+    update();
+}
+
 bool TextButton::event(QEvent* event)
 {
     if (event->type() == QEvent::Shortcut) {
@@ -130,6 +136,8 @@ void TextButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QRect textArea = rect();
+    if (captionWidth_ > 0)
+        textArea.setWidth(captionWidth_);
     if (boxed_) {
         QStyleOptionFrame box;
         box.initFrom(this);
@@ -213,6 +221,7 @@ void MenuButton::setExpanded(bool expanded)
     changed.collapsed = true;
     QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
+    emit expandedChanged(expanded);
 }
 
 }  // namespace chrome

@@ -68,6 +68,9 @@ public:
     TextButton(const QString& text, QWidget* parent);
 
     void setBoxed(bool boxed);
+    // Centres the text on a line `width` pixels wide from the left edge instead of on the button,
+    // for a button cut off by its container before the edge it was designed with.
+    void setCaptionWidth(int width);
 
 protected:
     bool event(QEvent* event) override;
@@ -75,6 +78,7 @@ protected:
 
 private:
     bool boxed_ = false;
+    int captionWidth_ = 0;  // 0: the button's width
 };
 
 // A text button that opens a menu: screen readers read it as a menu button, expanded while its
@@ -86,6 +90,9 @@ public:
 
     bool isExpanded() const { return expanded_; }
     void setExpanded(bool expanded);
+
+signals:
+    void expandedChanged(bool expanded);
 
 private:
     bool expanded_ = false;

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QPainter>
 
+#include "ui/chrome/accessible_control.h"
 #include "ui/chrome/window_input.h"
 
 namespace chrome {
@@ -19,6 +20,7 @@ ControlMark::ControlMark(QWidget* window, Style style) : QWidget(window), style_
     setObjectName(style == Style::FocusRing ? QStringLiteral("focusRing") : QStringLiteral("pickedMark"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    HideFromScreenReaders(this);
     hide();
 }
 
@@ -29,13 +31,44 @@ void ControlMark::markControl(QWidget* control)
         hide();
         return;
     }
-    QRect area(control->mapTo(window(), QPoint(0, 0)), control->size());
-    if (style_ == Style::FocusRing)
-        area.adjust(-kRingOutside, -kRingOutside, kRingOutside, kRingOutside);
-    setGeometry(area);
+    setGeometry(style_ == Style::FocusRing ? ringArea(control) : placeOf(control));
     raise();
     show();
     update();
+}
+
+QRect ControlMark::placeOf(const QWidget* control) const
+{
+    return {control->mapTo(window(), QPoint(0, 0)), control->size()};
+}
+
+QRect ControlMark::ringArea(const QWidget* control) const
+{
+    QRect area = placeOf(control).adjusted(-kRingOutside, -kRingOutside, kRingOutside, kRingOutside);
+    const QWidget* panel = control;
+    while (panel->parentWidget() && panel->parentWidget() != window())
+        panel = panel->parentWidget();
+    if (panel == control)
+        return area;
+    // Inside a panel, such as the menu, the ring keeps within the panel, and it stops short of a
+    // neighbour it would cover.
+    area &= placeOf(panel);
+    const QRect own = placeOf(control);
+    for (const QObject* object : control->parentWidget()->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(object);
+        if (!sibling || sibling == control || sibling->isHidden() || !area.intersects(placeOf(sibling)))
+            continue;
+        const QRect other = placeOf(sibling);
+        if (other.top() > own.bottom())
+            area.setBottom(other.top() - 1);
+        else if (other.bottom() < own.top())
+            area.setTop(other.bottom() + 1);
+        else if (other.left() > own.right())
+            area.setRight(other.left() - 1);
+        else if (other.right() < own.left())
+            area.setLeft(other.right() + 1);
+    }
+    return area;
 }
 
 void ControlMark::paintEvent(QPaintEvent*)

@@ -23,6 +23,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect placeOf(const QWidget* control) const;  // in the window
+    QRect ringArea(const QWidget* control) const;
+
     Style style_;
     QPointer<QWidget> control_;
 };

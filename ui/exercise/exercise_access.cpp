@@ -4,8 +4,10 @@
 #include "ui/chrome/control_mark.h"
 #include "ui/chrome/focus_stops.h"
 #include "ui/chrome/text.h"
+#include "ui/exercise/exercise_announcements.h"
 #include "ui/exercise/exercise_keys.h"
 #include "ui/exercise/pick_and_place.h"
+#include "ui/exercise/pool_grid.h"
 
 ExerciseAccess::ExerciseAccess(QWidget* window, const ExerciseLayout& controls, const engine::Exercise& exercise)
     : QObject(window)
@@ -15,7 +17,12 @@ ExerciseAccess::ExerciseAccess(QWidget* window, const ExerciseLayout& controls, 
 {
     pickAndPlace_ = new PickAndPlace(window, controls, exercise);
     keys_ = new ExerciseKeys(window, controls, *pickAndPlace_);
+    announcements_ = new ExerciseAnnouncements(window, controls);
     makeAccessible();
+    connect(pickAndPlace_, &PickAndPlace::pickedUp, announcements_, &ExerciseAnnouncements::pickedUp);
+    connect(pickAndPlace_, &PickAndPlace::left, announcements_, &ExerciseAnnouncements::left);
+    connect(controls.menuButton, &chrome::MenuButton::expandedChanged, announcements_,
+            &ExerciseAnnouncements::menuShown);
 
     // Every control a learner acts on takes the keyboard focus; none takes it from a click.
     const QList<chrome::PaintedButton*> buttons{controls.restartButton,     controls.scoreButton,
@@ -45,6 +52,21 @@ void ExerciseAccess::makeAccessible()
     for (QLabel* label : c.targets)
         chrome::MakeAccessible(label, QAccessible::ListItem, {});
     chrome::MakeAccessible(c.poolFrame, QAccessible::List, c.poolFrame->caption());
+    // Readers give a form its place in the order of the Tab key, and a target its place among the
+    // persons shown: the targets make a list of their own, which has nothing to see or point at.
+    QList<QWidget*> readingOrder;
+    for (int slot : pool_grid::readingOrder())
+        readingOrder.append(c.pool[static_cast<std::size_t>(slot)]);
+    chrome::SetAccessibleChildren(c.poolFrame, readingOrder);
+    auto* targetList = new QWidget(window_);
+    targetList->setObjectName(QStringLiteral("targetList"));
+    targetList->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QRect column;
+    for (QLabel* target : c.targets)
+        column |= target->geometry();
+    targetList->setGeometry(column);
+    chrome::MakeAccessible(targetList, QAccessible::List, {});
+    chrome::SetAccessibleChildren(targetList, QList<QWidget*>(c.targets.begin(), c.targets.end()));
     c.restartButton->setAccessibleName(QStringLiteral("Recomençar."));
     c.scoreButton->setAccessibleName(QStringLiteral("Avaluar."));
     c.newVerbButton->setAccessibleName(QStringLiteral("Altre verb."));
@@ -65,6 +87,7 @@ void ExerciseAccess::boardShown(bool newExercise)
     for (int i = 0; i < engine::kTargets; ++i)
         captionChanged(engine::Slot::target(i));
     const ExerciseLayout& c = controls_;
+    announcements_->exerciseShown();
     window_->setAccessibleDescription(c.instruction->text().trimmed() + QLatin1Char(' ') + c.infinitive->text()
                                       + QLatin1Char(' ') + c.tenseIntro->text() + QLatin1Char(' ')
                                       + c.tensePhrase->text());
@@ -84,6 +107,8 @@ void ExerciseAccess::captionChanged(engine::Slot slot)
     }
     chrome::SetAccessibleName(controls_.label(slot), name);
 }
+
+void ExerciseAccess::formsMoved(engine::Slot target, engine::Slot source) { announcements_->moved(target, source); }
 
 void ExerciseAccess::clicked(engine::Slot slot, Qt::MouseButton pressed)
 {

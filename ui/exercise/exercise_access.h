@@ -8,6 +8,7 @@
 #include "engine/exercise.h"
 #include "ui/exercise/exercise_layout.h"
 
+class ExerciseAnnouncements;
 class ExerciseKeys;
 class PickAndPlace;
 namespace chrome {
@@ -26,6 +27,8 @@ public:
     void boardShown(bool newExercise);
     // A label's form changed.
     void captionChanged(engine::Slot slot);
+    // A form was dragged or placed from `source` onto `target`, and both labels show their forms.
+    void formsMoved(engine::Slot target, engine::Slot source);
 
     // The pointer on the pool labels and targets: a press and release on the same label, or a
     // release elsewhere.
@@ -40,5 +43,6 @@ private:
     const engine::Exercise& exercise_;
     PickAndPlace* pickAndPlace_ = nullptr;
     ExerciseKeys* keys_ = nullptr;
+    ExerciseAnnouncements* announcements_ = nullptr;
     chrome::FocusMarking* focusMarking_ = nullptr;
 };

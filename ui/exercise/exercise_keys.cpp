@@ -109,7 +109,7 @@ bool ExerciseKeys::keyPressed(const QKeyEvent& key)
         return onStop;
     case Qt::Key_Escape:
         if (pickAndPlace_.picked())
-            pickAndPlace_.putDown();
+            pickAndPlace_.leave();
         else if (controls_.menuPanel->isVisibleTo(window_))
             emit menuClosing();
         return true;

@@ -163,10 +163,14 @@ void ExerciseLayout::build(QWidget* window)
     client->setObjectName(QStringLiteral("menuPanelClient"));
     client->setGeometry(panel->contentsRect());
     const QFont entryFont = LayoutFont("MS Sans Serif", 8.25, true);
-    instructionsEntry = makeMenuLabel<chrome::TextButton>(client, QStringLiteral("instructionsEntry"), {0, 0, 73, 17},
+    // The entries fill the client area one below the other, their captions centred on the 73
+    // pixels they were designed with, which the panel cuts off at its border.
+    instructionsEntry = makeMenuLabel<chrome::TextButton>(client, QStringLiteral("instructionsEntry"), {0, 0, 71, 16},
                                                           entryFont, QStringLiteral("Objectiu."));
-    quitEntry = makeMenuLabel<chrome::TextButton>(client, QStringLiteral("quitEntry"), {0, 16, 73, 17}, entryFont,
+    quitEntry = makeMenuLabel<chrome::TextButton>(client, QStringLiteral("quitEntry"), {0, 16, 71, 15}, entryFont,
                                                   QStringLiteral("&Sortir."));
+    for (chrome::TextButton* entry : {instructionsEntry, quitEntry})
+        entry->setCaptionWidth(73);
     menuPanel->hide();
 }
 

@@ -35,12 +35,14 @@ void setTypeSize(QLabel* label, int points)
     label->setFont(font);
 }
 
-// A pop-up, made the first time it is asked for.
+// A pop-up, made the first time it is asked for. F1 in it shows the instructions, as in `opener`.
 template <typename Popup>
-Popup& made(std::unique_ptr<Popup>& popup)
+Popup& made(std::unique_ptr<Popup>& popup, ExerciseWindow* opener)
 {
-    if (!popup)
+    if (!popup) {
         popup = std::make_unique<Popup>();
+        QObject::connect(popup.get(), &PopupWindow::helpAsked, opener, &ExerciseWindow::showInstructions);
+    }
     return *popup;
 }
 
@@ -170,7 +172,7 @@ void ExerciseWindow::showCaption(engine::Slot slot)
 
 void ExerciseWindow::showScore()
 {
-    ScoreWindow& score = made(scoreWindow_);
+    ScoreWindow& score = made(scoreWindow_, this);
     score.open();
     score.message->setText(chrome::ToQString(exercise_.scoreText()));
     chrome::SetAccessibleName(&score, score.message->text());
@@ -208,6 +210,7 @@ void ExerciseWindow::drop(engine::Slot target, engine::Slot source)
     exercise_.exchange(source, target);
     showCaption(source);
     showCaption(target);
+    access_->formsMoved(target, source);
 }
 
 // ---- Hover feedback ----
@@ -294,10 +297,11 @@ void ExerciseWindow::hideMenuPanel()
 
 void ExerciseWindow::showInstructions()
 {
-    InstructionsWindow& instructions = made(instructionsWindow_);
+    InstructionsWindow& instructions = made(instructionsWindow_, this);
     instructions.load();
     instructions.open();
     instructions.message->setText(kInstructions);
+    instructions.setAccessibleDescription(kInstructions);  // read out as the window comes up
 }
 
 void ExerciseWindow::quit()

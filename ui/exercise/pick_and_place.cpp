@@ -22,6 +22,7 @@ void PickAndPlace::activate(engine::Slot slot)
         picked_ = slot;
         mark_->markControl(controls_.label(slot));
         chrome::SetAccessibleSelected(controls_.label(slot), true);
+        emit pickedUp(slot);
         return;
     }
     const engine::Slot source = *picked_;
@@ -36,6 +37,15 @@ void PickAndPlace::putDown()
     chrome::SetAccessibleSelected(controls_.label(*picked_), false);
     picked_.reset();
     mark_->markControl(nullptr);
+}
+
+void PickAndPlace::leave()
+{
+    if (!picked_)
+        return;
+    const engine::Slot slot = *picked_;
+    putDown();
+    emit left(slot);
 }
 
 void PickAndPlace::pressedInWindow(QPoint inWindow)

@@ -28,8 +28,12 @@ public:
     void activate(engine::Slot slot);
     // Puts the picked form down where it is.
     void putDown();
+    // The learner puts the picked form down where it is (Escape).
+    void leave();
 
 signals:
+    void pickedUp(engine::Slot slot);
+    void left(engine::Slot slot);
     void placed(engine::Slot target, engine::Slot source);
 
 private:

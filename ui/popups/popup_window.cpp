@@ -143,6 +143,9 @@ void PopupWindow::keyPressEvent(QKeyEvent* event)
         if (opener_)
             opener_->activateWindow();
         break;
+    case Qt::Key_F1:
+        emit helpAsked();
+        break;
     default:
         QWidget::keyPressEvent(event);
     }

@@ -28,6 +28,11 @@ public:
     // loaded does nothing.
     void unload();
 
+signals:
+    // F1: the learner asks for the instructions.
+    void helpAsked();
+
+public:
     QWidget* titleStrip = nullptr;
     QLabel* title = nullptr;
     chrome::FaceButton* closeButton = nullptr;
@@ -38,7 +43,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     // Escape, Enter and Space close the window as its close button does, and give the keyboard
-    // back to the window that was active when it was opened.
+    // back to the window that was active when it was opened; F1 asks for the instructions.
     void keyPressEvent(QKeyEvent* event) override;
 
     virtual void closeButtonClicked() = 0;

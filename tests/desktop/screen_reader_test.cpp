@@ -1,0 +1,172 @@
+// The drill with a screen reader's ears: a private session bus with the accessibility bus on it,
+// a small AT-SPI client that hears what a screen reader hears, and keys pressed as the learner does.
+#include <gtest/gtest.h>
+
+#include <X11/keysym.h>
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <iostream>
+
+#include "accessibility_bus.h"
+#include "desktop.h"
+#include "drill.h"
+#include "wait.h"
+
+// Failures quote texts as text.
+void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+using namespace desktop;
+
+std::string program;  // the conjugacio binary, from the command line
+
+class ScreenReader : public ::testing::Test {
+protected:
+    // The drill on a desktop of its own, with a screen reader already listening or not.
+    void start(bool readerListening)
+    {
+        desktop_ = std::make_unique<Desktop>(1024, 768);
+        bus_ = std::make_unique<AccessibilityBus>(desktop_->folder());
+        reader = std::make_unique<AtSpiClient>(bus_->address());
+        if (readerListening) {
+            reader->setScreenReaderEnabled(true);
+            reader->listen();
+        }
+        drill_ = std::make_unique<Drill>(*desktop_, program, 1, std::vector<std::string>{bus_->environmentEntry()});
+    }
+
+    Accessible drillOnTheBus(std::chrono::milliseconds limit)
+    {
+        Accessible found;
+        reader->waitUntil([&] { return (found = reader->application(QStringLiteral("conjugacio"))).valid(); }, limit);
+        return found;
+    }
+
+    // Presses `keysym` (with Shift if asked) and waits for the focus to move.
+    Accessible press(std::uint32_t keysym, bool shift = false)
+    {
+        reader->forgetFocus();
+        if (shift)
+            desktop_->display().typeChord({XK_Shift_L, keysym});
+        else
+            desktop_->display().typeChord({keysym});
+        reader->waitUntil([&] { return reader->focused().valid(); }, ReactionLimit());
+        return reader->focused();
+    }
+
+    // Presses `keysym` and returns what was heard within the reaction limit, once something was.
+    QStringList hear(std::uint32_t keysym)
+    {
+        desktop_->display().typeChord({keysym});
+        QStringList heard;
+        reader->waitUntil([&] { return !(heard += reader->takeNotifications()).isEmpty(); }, ReactionLimit());
+        return heard;
+    }
+
+    // Tabs (or Shift+Tabs) until the focused control is `wanted`, at most one round.
+    Accessible tabTo(const std::function<bool(const Accessible&)>& wanted, bool backwards = false)
+    {
+        for (int i = 0; i < 60; ++i)
+            if (const Accessible focused = press(XK_Tab, backwards); focused.valid() && wanted(focused))
+                return focused;
+        return {};
+    }
+    std::function<bool(const Accessible&)> named(const QString& prefix, std::uint32_t role = atspi::kListItem)
+    {
+        return [this, prefix, role](const Accessible& a) {
+            return reader->role(a) == role && reader->name(a).startsWith(prefix);
+        };
+    }
+
+    // Where a screen reader says the control stands: "3 of 44" is {3, 44}.
+    std::pair<int, int> position(const Accessible& control)
+    {
+        return {reader->indexInParent(control) + 1, int(reader->children(reader->parent(control)).size())};
+    }
+
+    std::unique_ptr<AtSpiClient> reader;
+
+private:
+    std::unique_ptr<Desktop> desktop_;
+    std::unique_ptr<AccessibilityBus> bus_;
+    std::unique_ptr<Drill> drill_;
+};
+
+TEST_F(ScreenReader, TurnedOnAfterTheDrillStartedFindsItAndFollowsTheFocus)
+{
+    start(/*readerListening=*/false);
+    reader->setScreenReaderEnabled(true);
+    reader->listen();
+    ASSERT_TRUE(drillOnTheBus(2s).valid()) << "the drill is not on the accessibility bus 2 s after the reader came";
+    const Accessible first = press(XK_Tab);
+    ASSERT_TRUE(first.valid()) << "a Tab moved no focus that the reader heard of";
+    EXPECT_EQ(reader->role(first), atspi::kListItem);
+    EXPECT_EQ(position(first), std::make_pair(1, 44));
+}
+
+TEST_F(ScreenReader, HearsEachStepOfAnExerciseAndWhereEachControlStands)
+{
+    start(/*readerListening=*/true);
+    const Accessible drill = drillOnTheBus(StartLimit());
+    ASSERT_TRUE(drill.valid());
+    reader->waitUntil([] { return false; }, 300ms);  // the drill learns what the reader listens to
+
+    // The third Tab stop is the third form, though not the third slot.
+    press(XK_Tab);
+    press(XK_Tab);
+    EXPECT_EQ(position(press(XK_Tab)), std::make_pair(3, 44));
+    const Accessible form = tabTo([this](const Accessible& a) { return reader->name(a) != QLatin1String("buit"); });
+    ASSERT_TRUE(form.valid());
+    const QString taken = reader->name(form);
+    EXPECT_EQ(hear(XK_space), QStringList{taken + ", agafada"});
+    EXPECT_EQ(hear(XK_Escape), QStringList{taken + ", deixada"});
+    EXPECT_EQ(hear(XK_space), QStringList{taken + ", agafada"});
+
+    const Accessible target = tabTo(named(QStringLiteral("1 persona singular")));
+    ASSERT_TRUE(target.valid());
+    EXPECT_EQ(position(target), std::make_pair(1, 6));
+    EXPECT_EQ(hear(XK_Return), QStringList{"1 persona singular: " + taken});
+    EXPECT_EQ(reader->name(target), "1 persona singular: " + taken);
+    EXPECT_EQ(hear(XK_space), QStringList{taken + ", agafada"});
+    ASSERT_TRUE(tabTo(named(QStringLiteral("buit")), /*backwards=*/true).valid());
+    EXPECT_EQ(hear(XK_space), QStringList{taken + ", a les propostes"});
+
+    const Accessible menu = tabTo(named(QStringLiteral("MENÚ."), atspi::kPushButton));
+    ASSERT_TRUE(menu.valid());
+    EXPECT_EQ(hear(XK_space), QStringList{"Menú obert"});
+    EXPECT_TRUE(reader->hasState(menu, atspi::kExpanded));
+    EXPECT_EQ(hear(XK_Escape), QStringList{"Menú tancat"});
+    EXPECT_FALSE(reader->hasState(menu, atspi::kExpanded));
+
+    // New exercises until the imperative, whose five persons are "1 of 5" to "5 of 5".
+    ASSERT_TRUE(tabTo(named(QStringLiteral("Altre verb."), atspi::kPushButton), /*backwards=*/true).valid());
+    const Accessible frame = reader->children(drill).at(0);
+    QString told;
+    for (int i = 0; i < 80 && !told.contains(QLatin1String("imperatiu")); ++i) {
+        const QStringList heard = hear(XK_Return);
+        ASSERT_EQ(heard.size(), 1);
+        told = heard[0];
+        ASSERT_TRUE(told.startsWith(QLatin1String("Heu de conjugar el verb "))) << told.toStdString();
+        EXPECT_EQ(QStringLiteral("- ") + told, reader->description(frame));
+    }
+    ASSERT_TRUE(told.contains(QLatin1String("imperatiu")));
+    const Accessible second = reader->find(frame, atspi::kListItem, QStringLiteral("2 persona singular"));
+    EXPECT_EQ(position(second), std::make_pair(1, 5));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: screen_reader_tests [GoogleTest options] PATH-TO-CONJUGACIO\n";
+        return 2;
+    }
+    program = argv[1];
+    return RUN_ALL_TESTS();
+}
