@@ -26,6 +26,9 @@ public:
     void boardShown(bool newExercise);
     // A label's form changed.
     void captionChanged(engine::Slot slot);
+    // The answers were marked right or wrong, or their marks went away: a marked target's name
+    // ends with its mark ("1 persona singular: prengui, incorrecta").
+    void marksChanged();
 
     // The pointer on the pool labels and targets: a press and release on the same label, or a
     // release elsewhere.

@@ -12,6 +12,7 @@
 #include "ui/chrome/text.h"
 #include "ui/chrome/window_frame.h"
 #include "ui/chrome/window_input.h"
+#include "ui/exercise/answer_marks.h"
 #include "ui/exercise/exercise_access.h"
 #include "ui/exercise/exercise_keys.h"
 #include "ui/exercise/label_drag.h"
@@ -46,7 +47,7 @@ Popup& made(std::unique_ptr<Popup>& popup)
 
 }  // namespace
 
-ExerciseWindow::ExerciseWindow(std::unique_ptr<engine::UniformSource> source)
+ExerciseWindow::ExerciseWindow(std::unique_ptr<engine::UniformSource> source, const Practice& practice)
     : QWidget(nullptr)
     , source_(source ? std::move(source) : std::make_unique<engine::ClockSeededSource>())
 {
@@ -62,8 +63,11 @@ ExerciseWindow::ExerciseWindow(std::unique_ptr<engine::UniformSource> source)
     build(this);
     drag_ = new LabelDrag(this, *this);
     access_ = new ExerciseAccess(this, *this, exercise_);
+    if (practice.feedback)
+        marks_ = new AnswerMarks(this, *this, exercise_);
     connectControls();
     chrome::CentreOnScreen(this);
+    exercise_.drawAmong(practice.choice);
     newExercise();  // the first exercise is there before the window is first shown
 }
 
@@ -137,6 +141,7 @@ void ExerciseWindow::newExercise()
     exercise_.build(*source_);
     showBoard();
     access_->boardShown(/*newExercise=*/true);
+    showMarks();
 }
 
 void ExerciseWindow::showBoard()
@@ -170,10 +175,23 @@ void ExerciseWindow::showCaption(engine::Slot slot)
 
 void ExerciseWindow::showScore()
 {
-    ScoreWindow& score = made(scoreWindow_);
+    ScoreWindow& score = scoreWindow();
     score.open();
     score.message->setText(chrome::ToQString(exercise_.scoreText()));
     chrome::SetAccessibleName(&score, score.message->text());
+    if (marks_) {
+        exercise_.markAnswers();
+        showMarks();
+    }
+}
+
+ScoreWindow& ExerciseWindow::scoreWindow()
+{
+    if (!scoreWindow_) {
+        scoreWindow_ = std::make_unique<ScoreWindow>(/*offersSolution=*/marks_ != nullptr);
+        connect(scoreWindow_.get(), &ScoreWindow::solutionAsked, this, &ExerciseWindow::showSolution);
+    }
+    return *scoreWindow_;
 }
 
 void ExerciseWindow::restart()
@@ -183,6 +201,7 @@ void ExerciseWindow::restart()
     exercise_.restart();
     showBoard();
     access_->boardShown(/*newExercise=*/false);
+    showMarks();
 }
 
 void ExerciseWindow::unloadPopups()
@@ -208,6 +227,30 @@ void ExerciseWindow::drop(engine::Slot target, engine::Slot source)
     exercise_.exchange(source, target);
     showCaption(source);
     showCaption(target);
+    showMarks();
+}
+
+// ---- The feedback mode ----
+
+void ExerciseWindow::showSolution()
+{
+    if (!marks_)
+        return;
+    if (scoreWindow_)
+        scoreWindow_->dismiss();
+    access_->pickAndPlace().putDown();
+    for (const engine::Exercise::Drop& move : exercise_.solution())
+        drop(move.target, move.source);
+    exercise_.markAnswers();
+    showMarks();
+}
+
+void ExerciseWindow::showMarks()
+{
+    if (!marks_)
+        return;
+    marks_->refresh();
+    access_->marksChanged();
 }
 
 // ---- Hover feedback ----
@@ -261,7 +304,9 @@ void ExerciseWindow::showLook(hover::Change change)
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!access_->keys().keyPressed(*event))
+    if (marks_ && event->key() == Qt::Key_F3)
+        showSolution();
+    else if (!access_->keys().keyPressed(*event))
         QWidget::keyPressEvent(event);
 }
 

@@ -140,10 +140,15 @@ void PopupWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         closeButtonClicked();
-        if (opener_)
-            opener_->activateWindow();
+        returnToOpener();
         break;
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void PopupWindow::returnToOpener()
+{
+    if (opener_)
+        opener_->activateWindow();
 }
