@@ -131,13 +131,14 @@ TEST(Marks, HoldUntilAFormMoves)
 
 TEST(Solution, TakesAFormFromTheWrongTargetItStandsOnBeforeThePool)
 {
-    Exercise e = buildExercise(1, 1);
-    e.exchange(poolSlotOf(e, "canto"), Slot::target(1));
-    const Slot cantes = poolSlotOf(e, "cantes");
+    Exercise e = buildExercise(1, 2);  // canti, cantis, canti, cantem, canteu, cantin; "canti" twice in the pool
+    e.exchange(Slot::pool(0), Slot::target(1));
+    const Slot cantis = poolSlotOf(e, "cantis");
     const std::vector<Exercise::Drop> drops = e.solution();
     ASSERT_GE(drops.size(), 2u);
     EXPECT_EQ(drops[0], (Exercise::Drop{Slot::target(1), Slot::target(0)}));
-    EXPECT_EQ(drops[1], (Exercise::Drop{cantes, Slot::target(1)}));
+    EXPECT_EQ(drops[1], (Exercise::Drop{cantis, Slot::target(1)}));
+    EXPECT_EQ(drops[2], (Exercise::Drop{Slot::pool(12), Slot::target(2)}));
     EXPECT_EQ(drops.size(), 6u);
 }
 

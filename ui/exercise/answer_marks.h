@@ -12,6 +12,7 @@
 #include "ui/exercise/exercise_layout.h"
 
 class AnswerMark : public QWidget {
+    Q_OBJECT
 public:
     explicit AnswerMark(QWidget* window);
 

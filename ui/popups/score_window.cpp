@@ -90,11 +90,12 @@ void ScoreWindow::keyPressEvent(QKeyEvent* event)
         PopupWindow::keyPressEvent(event);
 }
 
-// Each time the window comes up, Space and Enter close it until Tab takes the focus to "Solució.".
+// Each time the window comes up it holds the focus itself, so that Space and Enter close it until
+// Tab takes the focus to "Solució.". Without it, Qt would give the focus to the button.
 void ScoreWindow::showEvent(QShowEvent* event)
 {
     if (solutionButton)
-        solutionButton->clearFocus();
+        setFocus(Qt::OtherFocusReason);
     PopupWindow::showEvent(event);
 }
 
