@@ -31,7 +31,9 @@ constexpr Rect kRedMargin{0, 290, 8, 20};
 
 }  // namespace
 
-Drill::Drill(Desktop& desktop, const std::string& program, int scale) : display_(desktop.display()), scale_(scale)
+Drill::Drill(Desktop& desktop, const std::string& program, int scale, const std::vector<std::string>& arguments)
+    : display_(desktop.display())
+    , scale_(scale)
 {
     static int started = 0;
     const std::string runtime = desktop.folder() + "/runtime";
@@ -41,7 +43,9 @@ Drill::Drill(Desktop& desktop, const std::string& program, int scale) : display_
                                          "QT_QPA_PLATFORM=xcb", "LANG=C.UTF-8"};
     if (scale != 1)
         environment.push_back("QT_SCALE_FACTOR=" + std::to_string(scale));
-    process_ = std::make_unique<ChildProcess>(std::vector<std::string>{program}, environment,
+    std::vector<std::string> argv{program};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    process_ = std::make_unique<ChildProcess>(argv, environment,
                                               desktop.folder() + "/conjugacio-" + std::to_string(++started) + ".log");
     waitForWindow();
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "desktop.h"
 #include "display.h"
@@ -34,9 +35,10 @@ Rect PoolLabel(int slot);
 
 class Drill {
 public:
-    // Starts `program` on `desktop`, at `scale` times the logical size, and waits until its exercise
-    // window is shown with a board in it; throws std::runtime_error saying what did not happen.
-    Drill(Desktop& desktop, const std::string& program, int scale = 1);
+    // Starts `program` with `arguments` on `desktop`, at `scale` times the logical size, and waits
+    // until its exercise window is shown with a board in it; throws std::runtime_error saying what
+    // did not happen.
+    Drill(Desktop& desktop, const std::string& program, int scale = 1, const std::vector<std::string>& arguments = {});
     // Lets go of a button a failed test left held, and ends the program if it still runs.
     ~Drill();
     Drill(const Drill&) = delete;
