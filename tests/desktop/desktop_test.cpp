@@ -119,11 +119,13 @@ protected:
         const Rect from = PoolLabel(row);
         const Rect to = Target(row);
         ASSERT_TRUE(drill->holdsForm(from)) << "Item_" << row << " shows " << drill->describe(from, kPoolGreen);
-        ASSERT_TRUE(drill->isPlain(to, kTargetBlue)) << "Réponse_" << row << " shows " << drill->describe(to, kTargetBlue);
+        ASSERT_TRUE(drill->isPlain(to, kTargetBlue))
+            << "Réponse_" << row << " shows " << drill->describe(to, kTargetBlue);
         drill->drag(from.centre(), to.centre());
         EXPECT_TRUE(WaitUntil([&] { return drill->holdsForm(to) && drill->isPlain(from, kPoolGreen); }))
             << "After a drop from Item_" << row << " onto the target of " << kPersons[row] << " the target shows "
-            << drill->describe(to, kTargetBlue) << " and Item_" << row << " shows " << drill->describe(from, kPoolGreen);
+            << drill->describe(to, kTargetBlue) << " and Item_" << row << " shows "
+            << drill->describe(from, kPoolGreen);
     }
 
     // Drags from the middle of `label` onto `onto` and checks that the drag was under way (its outline

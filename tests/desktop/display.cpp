@@ -6,8 +6,8 @@
 #include <QImage>
 
 #include <algorithm>
-#include <iterator>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -139,8 +139,8 @@ std::optional<WmState> Display::wmState(xcb_window_t window)
 
 bool Display::viewable(xcb_window_t window)
 {
-    const auto reply = Own(xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window),
-                                                           nullptr));
+    const auto reply =
+        Own(xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, window), nullptr));
     return reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
 }
 
@@ -169,12 +169,12 @@ std::vector<Rect> Display::outline(xcb_window_t window)
 
 Image Display::capture(const Rect& area)
 {
-    const auto reply = Own(xcb_get_image_reply(
-        connection_,
-        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root(), static_cast<int16_t>(area.x),
-                      static_cast<int16_t>(area.y), static_cast<uint16_t>(area.width),
-                      static_cast<uint16_t>(area.height), ~0u),
-        nullptr));
+    const auto reply = Own(
+        xcb_get_image_reply(connection_,
+                            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root(), static_cast<int16_t>(area.x),
+                                          static_cast<int16_t>(area.y), static_cast<uint16_t>(area.width),
+                                          static_cast<uint16_t>(area.height), ~0u),
+                            nullptr));
     if (!reply)
         throw std::runtime_error("cannot read the screen's pixels in " + ToString(area));
     const auto* words = reinterpret_cast<const std::uint32_t*>(xcb_get_image_data(reply.get()));
@@ -245,9 +245,6 @@ void Display::messageWindowManager(xcb_window_t window, const char* type, std::i
     sync();
 }
 
-void Display::sync()
-{
-    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-}
+void Display::sync() { std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr)); }
 
 }  // namespace desktop

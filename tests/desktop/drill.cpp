@@ -38,9 +38,9 @@ Drill::Drill(Desktop& desktop, const std::string& program, int scale, const std:
     static int started = 0;
     const std::string runtime = desktop.folder() + "/runtime";
     mkdir(runtime.c_str(), 0700);
-    std::vector<std::string> environment{"PATH=/usr/bin:/bin", "HOME=" + desktop.folder(),
+    std::vector<std::string> environment{"PATH=/usr/bin:/bin",         "HOME=" + desktop.folder(),
                                          "XDG_RUNTIME_DIR=" + runtime, "DISPLAY=" + desktop.displayName(),
-                                         "QT_QPA_PLATFORM=xcb", "LANG=C.UTF-8"};
+                                         "QT_QPA_PLATFORM=xcb",        "LANG=C.UTF-8"};
     if (scale != 1)
         environment.push_back("QT_SCALE_FACTOR=" + std::to_string(scale));
     std::vector<std::string> argv{program};
@@ -82,7 +82,8 @@ void Drill::waitForWindow()
         kStartLimit);
     if (!shown)
         throw std::runtime_error("conjugacio's window was not shown with a red background and a pool of forms"
-                                 " within 10 s:" + Tail(process_->logPath()));
+                                 " within 10 s:"
+                                 + Tail(process_->logPath()));
 }
 
 Rect Drill::placement()

@@ -17,7 +17,8 @@ std::string ReadDisplayNumber(int fd, std::chrono::milliseconds limit)
     std::string number;
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (number.empty() || number.back() != '\n') {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd readable{fd, POLLIN, 0};
         if (left.count() <= 0 || poll(&readable, 1, static_cast<int>(left.count())) <= 0)
             return {};
@@ -32,8 +33,7 @@ std::string ReadDisplayNumber(int fd, std::chrono::milliseconds limit)
 
 }  // namespace
 
-PrivateXServer::PrivateXServer(int width, int height, const std::string& logPath,
-                               std::chrono::milliseconds startLimit)
+PrivateXServer::PrivateXServer(int width, int height, const std::string& logPath, std::chrono::milliseconds startLimit)
 {
     int pipe[2];
     if (pipe2(pipe, O_CLOEXEC) != 0)
