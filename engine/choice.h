@@ -10,8 +10,6 @@ namespace engine {
 struct Choice {
     std::vector<int> tenses;
     std::vector<int> verbs;
-
-    friend bool operator==(const Choice&, const Choice&) = default;
 };
 
 }  // namespace engine

@@ -91,11 +91,14 @@ void ScoreWindow::keyPressEvent(QKeyEvent* event)
 }
 
 // Each time the window comes up it holds the focus itself, so that Space and Enter close it until
-// Tab takes the focus to "Solució.". Without it, Qt would give the focus to the button.
+// Tab takes the focus to "Solució." (Qt would give the focus to the button), and the pointer is
+// not yet over anything.
 void ScoreWindow::showEvent(QShowEvent* event)
 {
-    if (solutionButton)
+    if (solutionButton) {
         setFocus(Qt::OtherFocusReason);
+        solutionButton->setLit(false);
+    }
     PopupWindow::showEvent(event);
 }
 
