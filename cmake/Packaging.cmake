@@ -7,14 +7,14 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "https://conjugacio.cat/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exercicis de conjugació dels verbs catalans - Catalan verb drill")
 set(CPACK_PACKAGE_DESCRIPTION [=[
 Conjugació és un exercici de conjugació verbal en català. Cada exercici tria
-un de 62 verbs i un de vuit temps; arrossegueu les formes proposades fins a
-la persona que els correspon i demaneu la puntuació. Tota la interfície és
+un dels 62 verbs i un dels vuit temps; arrossegueu les formes proposades fins
+a la persona que els correspon i demaneu la puntuació. Tota la interfície és
 en català.
 
 Conjugació is a drill in the conjugation of Catalan verbs. Each exercise
-draws one of 62 verbs and one of eight tenses; drag the proposed forms onto
-the persons they belong to and ask for your score. The whole interface is in
-Catalan.]=])
+draws one of the 62 verbs and one of the eight tenses; drag the proposed forms
+onto the persons they belong to and ask for your score. The whole interface is
+in Catalan.]=])
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 if(WIN32)

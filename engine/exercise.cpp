@@ -37,7 +37,26 @@ int drawNumber(UniformSource& source, int count)
     return std::clamp(n, 1, count);
 }
 
+// One draw among `chosen`, or among 1..count when nothing is chosen.
+int drawFrom(UniformSource& source, const std::vector<int>& chosen, int count)
+{
+    if (chosen.empty())
+        return drawNumber(source, count);
+    return chosen[static_cast<std::size_t>(drawNumber(source, static_cast<int>(chosen.size())) - 1)];
+}
+
+[[maybe_unused]] bool allWithin(const std::vector<int>& numbers, int last)
+{
+    return std::all_of(numbers.begin(), numbers.end(), [last](int n) { return n >= 1 && n <= last; });
+}
+
 }  // namespace
+
+void Exercise::drawAmong(Choice choice)
+{
+    assert(allWithin(choice.tenses, catalogue::kTenseCount) && allWithin(choice.verbs, catalogue::kVerbCount));
+    choice_ = std::move(choice);
+}
 
 void Exercise::build(UniformSource& source)
 {
@@ -51,10 +70,11 @@ void Exercise::build(UniformSource& source)
     board_.targetFontSize = kNormalFontSize;
     board_.title = kTitle;
     board_.titleVisible = true;
+    answersMarked_ = false;
 
     source.reseedFromClock();
-    tense_ = drawNumber(source, catalogue::kTenseCount);
-    verb_ = drawNumber(source, catalogue::kVerbCount);
+    tense_ = drawFrom(source, choice_.tenses, catalogue::kTenseCount);
+    verb_ = drawFrom(source, choice_.verbs, catalogue::kVerbCount);
 
     board_.instruction = kInstruction;
     board_.infinitive = catalogue::infinitive(verb_);
@@ -108,7 +128,12 @@ std::string& Exercise::mutableCaption(Slot slot)
 void Exercise::exchange(Slot source, Slot target)
 {
     assert(target.kind == Slot::Kind::Pool || board_.rowVisible[static_cast<std::size_t>(target.index)]);
-    std::swap(mutableCaption(source), mutableCaption(target));
+    std::string& from = mutableCaption(source);
+    std::string& to = mutableCaption(target);
+    if (from == to)
+        return;  // a label dropped on itself, or two labels with the same form: nothing moves
+    std::swap(from, to);
+    answersMarked_ = false;
 }
 
 int Exercise::score() const
@@ -134,6 +159,50 @@ void Exercise::restart()
     showPoolAsBuilt();
     for (auto& target : board_.targets)
         target.clear();
+    answersMarked_ = false;
+}
+
+void Exercise::markAnswers() { answersMarked_ = true; }
+
+bool Exercise::answerRight(int row) const
+{
+    assert(row >= 0 && row < kTargets);
+    const auto i = static_cast<std::size_t>(row);
+    return expected_[i] == board_.targets[i];
+}
+
+std::vector<Exercise::Drop> Exercise::solution() const
+{
+    std::array<std::string, kPoolSlots> pool = board_.pool;
+    std::array<std::string, kTargets> targets = board_.targets;
+    const int first = catalogue::firstPersonRow(tense_);
+    const auto at = [&](Slot slot) -> std::string& {
+        return slot.kind == Slot::Kind::Pool ? pool[static_cast<std::size_t>(slot.index)]
+                                             : targets[static_cast<std::size_t>(slot.index)];
+    };
+    const auto right = [&](int row) {
+        return targets[static_cast<std::size_t>(row)] == expected_[static_cast<std::size_t>(row)];
+    };
+
+    std::vector<Drop> drops;
+    for (int row = first; row < kTargets; ++row) {
+        if (right(row))
+            continue;
+        const std::string& wanted = expected_[static_cast<std::size_t>(row)];
+        std::vector<Slot> candidates;
+        for (int other = first; other < kTargets; ++other)
+            if (other != row && !right(other))
+                candidates.push_back(Slot::target(other));
+        for (int i = 0; i < kPoolSlots; ++i)
+            candidates.push_back(Slot::pool(i));
+        const auto found =
+            std::find_if(candidates.begin(), candidates.end(), [&](Slot slot) { return at(slot) == wanted; });
+        if (found == candidates.end())
+            continue;  // not reached: every expected form is in its verb's pool
+        drops.push_back({*found, Slot::target(row)});
+        std::swap(at(*found), at(Slot::target(row)));
+    }
+    return drops;
 }
 
 }  // namespace engine

@@ -4,8 +4,10 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/board.h"
+#include "engine/choice.h"
 #include "engine/random_source.h"
 
 namespace engine {
@@ -28,6 +30,9 @@ public:
     const std::array<std::string, kTargets>& expected() const { return expected_; }
     const Board& board() const { return board_; }
 
+    // The tenses and verbs the next exercises are drawn among; all of them unless set.
+    void drawAmong(Choice choice);
+
     // Builds a new exercise: resets the board, reseeds the source, draws the tense and then
     // the verb, writes the instruction, loads the verb's paradigm and shows the pool.
     void build(UniformSource& source);
@@ -44,13 +49,31 @@ public:
     // Puts the pool back as built and empties the targets; verb, tense and sizes stay.
     void restart();
 
+    // Marks every answer right or wrong as the score counts it. The marks hold until the board
+    // changes: a drop that moves a form, a restart or a new exercise.
+    void markAnswers();
+    bool answersMarked() const { return answersMarked_; }
+    // Whether the target of person row `row` holds the form expected there.
+    bool answerRight(int row) const;
+
+    // The drops that put every expected form on its target, in order: each moves the form from
+    // wherever it is now, a target that holds it wrongly before the pool.
+    struct Drop {
+        Slot source;
+        Slot target;
+        friend bool operator==(const Drop&, const Drop&) = default;
+    };
+    std::vector<Drop> solution() const;
+
 private:
     void loadParadigm();
     std::string& mutableCaption(Slot slot);
     void showPoolAsBuilt();
 
+    Choice choice_;
     int verb_ = 0;
     int tense_ = 0;
+    bool answersMarked_ = false;
     std::array<std::string, kPoolSlots> pool_;
     std::array<std::string, kTargets> expected_;
     Board board_;

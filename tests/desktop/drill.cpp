@@ -31,7 +31,8 @@ constexpr Rect kRedMargin{0, 290, 8, 20};
 
 }  // namespace
 
-Drill::Drill(Desktop& desktop, const std::string& program, int scale, const std::vector<std::string>& extra)
+Drill::Drill(Desktop& desktop, const std::string& program, int scale, const std::vector<std::string>& extra,
+             const std::vector<std::string>& arguments)
     : desktop_(desktop)
     , display_(desktop.display())
     , scale_(scale)
@@ -56,7 +57,9 @@ Drill::Drill(Desktop& desktop, const std::string& program, int scale, const std:
         std::erase_if(environment, [&](const std::string& usual) { return usual.starts_with(name); });
         environment.push_back(entry);
     }
-    process_ = std::make_unique<ChildProcess>(std::vector<std::string>{program}, environment,
+    std::vector<std::string> argv{program};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    process_ = std::make_unique<ChildProcess>(argv, environment,
                                               desktop.folder() + "/conjugacio-" + std::to_string(++started) + ".log");
     waitForWindow();
 }

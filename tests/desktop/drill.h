@@ -35,12 +35,13 @@ Rect PoolLabel(int slot);
 
 class Drill {
 public:
-    // Starts `program` on `desktop`, at `scale` times the logical size, with `environment` entries
-    // besides (or instead of) the usual ones, and waits until its exercise window is shown with a
-    // board in it and the program is done with its start (settle()); throws std::runtime_error
-    // saying what did not happen, WindowSystemFault where the window manager (not the drill) failed.
-    Drill(Desktop& desktop, const std::string& program, int scale = 1,
-          const std::vector<std::string>& environment = {});
+    // Starts `program` with `arguments` on `desktop`, at `scale` times the logical size, with
+    // `environment` entries besides (or instead of) the usual ones, and waits until its exercise
+    // window is shown with a board in it and the program is done with its start (settle()); throws
+    // std::runtime_error saying what did not happen, WindowSystemFault where the window manager (not
+    // the drill) failed.
+    Drill(Desktop& desktop, const std::string& program, int scale = 1, const std::vector<std::string>& environment = {},
+          const std::vector<std::string>& arguments = {});
     // Lets go of a button a failed test left held, and ends the program if it still runs.
     ~Drill();
     Drill(const Drill&) = delete;

@@ -44,6 +44,9 @@ if ! report=$(desktop-file-validate "$desktop" 2>&1) || [ -n "$report" ]; then
 fi
 grep -qx "Exec=conjugacio" "$desktop" || fail "the desktop entry does not start conjugacio"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry does not name the icon $id"
+# Its one action starts the feedback mode.
+grep -qx "Actions=feedback;" "$desktop" && grep -qx "Name=Amb correcció" "$desktop" &&
+  grep -qx "Exec=conjugacio --feedback" "$desktop" || fail "the desktop entry has no action \"Amb correcció\" with --feedback"
 
 appstream_issues() {
   grep -E '^ *[EWIP]: '

@@ -18,14 +18,14 @@ using chrome::ToQString;
 class Window {
 public:
     // A window whose first exercise is `verb` in `tense`; further exercises come from `next`.
-    Window(int verb, int tense, std::initializer_list<std::pair<int, int>> next = {})
+    Window(int verb, int tense, std::initializer_list<std::pair<int, int>> next = {}, const Practice& practice = {})
     {
         auto source = std::make_unique<ScriptedSource>();
         source_ = source.get();
         source_->queueExercise(verb, tense);
         for (auto [v, t] : next)
             source_->queueExercise(v, t);
-        form = std::make_unique<ExerciseWindow>(std::move(source));
+        form = std::make_unique<ExerciseWindow>(std::move(source), practice);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }

@@ -104,11 +104,19 @@ void ExerciseAccess::captionChanged(engine::Slot slot)
         if (person.endsWith(QLatin1Char('.')))
             person.chop(1);
         name = person + QStringLiteral(": ") + name;
+        if (exercise_.answersMarked() && exercise_.board().rowVisible[static_cast<std::size_t>(slot.index)])
+            name += exercise_.answerRight(slot.index) ? QStringLiteral(", correcta") : QStringLiteral(", incorrecta");
     }
     chrome::SetAccessibleName(controls_.label(slot), name);
 }
 
 void ExerciseAccess::formsMoved(engine::Slot target, engine::Slot source) { announcements_->moved(target, source); }
+
+void ExerciseAccess::marksChanged()
+{
+    for (int i = 0; i < engine::kTargets; ++i)
+        captionChanged(engine::Slot::target(i));
+}
 
 void ExerciseAccess::clicked(engine::Slot slot, Qt::MouseButton pressed)
 {

@@ -29,6 +29,9 @@ public:
     void captionChanged(engine::Slot slot);
     // A form was dragged or placed from `source` onto `target`, and both labels show their forms.
     void formsMoved(engine::Slot target, engine::Slot source);
+    // The answers were marked right or wrong, or their marks went away: a marked target's name
+    // ends with its mark ("1 persona singular: prengui, incorrecta").
+    void marksChanged();
 
     // The pointer on the pool labels and targets: a press and release on the same label, or a
     // release elsewhere.

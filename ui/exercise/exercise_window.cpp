@@ -12,6 +12,7 @@
 #include "ui/chrome/text.h"
 #include "ui/chrome/window_frame.h"
 #include "ui/chrome/window_input.h"
+#include "ui/exercise/answer_marks.h"
 #include "ui/exercise/exercise_access.h"
 #include "ui/exercise/exercise_keys.h"
 #include "ui/exercise/label_drag.h"
@@ -48,7 +49,7 @@ Popup& made(std::unique_ptr<Popup>& popup, ExerciseWindow* opener)
 
 }  // namespace
 
-ExerciseWindow::ExerciseWindow(std::unique_ptr<engine::UniformSource> source)
+ExerciseWindow::ExerciseWindow(std::unique_ptr<engine::UniformSource> source, const Practice& practice)
     : QWidget(nullptr)
     , source_(source ? std::move(source) : std::make_unique<engine::ClockSeededSource>())
 {
@@ -64,8 +65,11 @@ ExerciseWindow::ExerciseWindow(std::unique_ptr<engine::UniformSource> source)
     build(this);
     drag_ = new LabelDrag(this, *this);
     access_ = new ExerciseAccess(this, *this, exercise_);
+    if (practice.feedback)
+        marks_ = new AnswerMarks(this, *this, exercise_);
     connectControls();
     chrome::CentreOnScreen(this);
+    exercise_.drawAmong(practice.choice);
     newExercise();  // the first exercise is there before the window is first shown
 }
 
@@ -139,6 +143,7 @@ void ExerciseWindow::newExercise()
     exercise_.build(*source_);
     showBoard();
     access_->boardShown(/*newExercise=*/true);
+    showMarks();
 }
 
 void ExerciseWindow::showBoard()
@@ -172,10 +177,24 @@ void ExerciseWindow::showCaption(engine::Slot slot)
 
 void ExerciseWindow::showScore()
 {
-    ScoreWindow& score = made(scoreWindow_, this);
+    ScoreWindow& score = scoreWindow();
     score.open();
     score.message->setText(chrome::ToQString(exercise_.scoreText()));
     chrome::SetAccessibleName(&score, score.message->text());
+    if (marks_) {
+        exercise_.markAnswers();
+        showMarks();
+    }
+}
+
+ScoreWindow& ExerciseWindow::scoreWindow()
+{
+    if (!scoreWindow_) {
+        scoreWindow_ = std::make_unique<ScoreWindow>(/*offersSolution=*/marks_ != nullptr);
+        connect(scoreWindow_.get(), &ScoreWindow::solutionAsked, this, &ExerciseWindow::showSolution);
+        connect(scoreWindow_.get(), &PopupWindow::helpAsked, this, &ExerciseWindow::showInstructions);
+    }
+    return *scoreWindow_;
 }
 
 void ExerciseWindow::restart()
@@ -185,6 +204,7 @@ void ExerciseWindow::restart()
     exercise_.restart();
     showBoard();
     access_->boardShown(/*newExercise=*/false);
+    showMarks();
 }
 
 void ExerciseWindow::unloadPopups()
@@ -211,6 +231,28 @@ void ExerciseWindow::drop(engine::Slot target, engine::Slot source)
     showCaption(source);
     showCaption(target);
     access_->formsMoved(target, source);
+    showMarks();
+}
+
+// ---- The feedback mode ----
+
+void ExerciseWindow::showSolution()
+{
+    if (scoreWindow_)
+        scoreWindow_->dismiss();
+    access_->pickAndPlace().putDown();
+    for (const engine::Exercise::Drop& move : exercise_.solution())
+        drop(move.target, move.source);
+    exercise_.markAnswers();
+    showMarks();
+}
+
+void ExerciseWindow::showMarks()
+{
+    if (!marks_)
+        return;
+    marks_->refresh();
+    access_->marksChanged();
 }
 
 // ---- Hover feedback ----
@@ -264,7 +306,9 @@ void ExerciseWindow::showLook(hover::Change change)
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!access_->keys().keyPressed(*event))
+    if (marks_ && event->key() == Qt::Key_F3)
+        showSolution();
+    else if (!access_->keys().keyPressed(*event))
         QWidget::keyPressEvent(event);
 }
 

@@ -9,17 +9,20 @@
 #include "engine/exercise.h"
 #include "ui/exercise/exercise_layout.h"
 #include "ui/exercise/hover.h"
+#include "ui/exercise/practice.h"
 #include "ui/popups/instructions_window.h"
 #include "ui/popups/score_window.h"
 
+class AnswerMarks;
 class ExerciseAccess;
 class LabelDrag;
 
 class ExerciseWindow : public QWidget, public ExerciseLayout {
     Q_OBJECT
 public:
-    // `source` draws the exercises; without one the window uses a clock-seeded generator.
-    explicit ExerciseWindow(std::unique_ptr<engine::UniformSource> source = nullptr);
+    // `source` draws the exercises; without one the window uses a clock-seeded generator. With
+    // `practice.feedback` the answers are marked after each score and the solution can be shown.
+    explicit ExerciseWindow(std::unique_ptr<engine::UniformSource> source = nullptr, const Practice& practice = {});
     ~ExerciseWindow() override;
 
 public slots:
@@ -33,6 +36,9 @@ public slots:
     void quit();
     // A form dragged or placed from `source` onto `target`: the two labels change forms.
     void drop(engine::Slot target, engine::Slot source);
+    // In the feedback mode: closes the score window and puts every expected form on its target,
+    // each with a drop from where it is, then marks the answers.
+    void showSolution();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -48,11 +54,14 @@ private:
     void showBoard();
     void showCaption(engine::Slot slot);
     void unloadPopups();
+    ScoreWindow& scoreWindow();
+    void showMarks();
 
     std::unique_ptr<engine::UniformSource> source_;
     engine::Exercise exercise_;
     LabelDrag* drag_ = nullptr;
     ExerciseAccess* access_ = nullptr;
+    AnswerMarks* marks_ = nullptr;  // in the feedback mode only
     // The pop-ups are made when first opened: most exercises never open the instructions, and the
     // exercise window comes up sooner without them.
     std::unique_ptr<ScoreWindow> scoreWindow_;

@@ -140,8 +140,7 @@ void PopupWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         closeButtonClicked();
-        if (opener_)
-            opener_->activateWindow();
+        returnToOpener();
         break;
     case Qt::Key_F1:
         emit helpAsked();
@@ -149,4 +148,10 @@ void PopupWindow::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void PopupWindow::returnToOpener()
+{
+    if (opener_)
+        opener_->activateWindow();
 }

@@ -47,6 +47,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     virtual void closeButtonClicked() = 0;
+    // Gives the keyboard back to the window that was active when this one was opened.
+    void returnToOpener();
     // Puts the window's own controls back as designed.
     virtual void resetControls() = 0;
 
