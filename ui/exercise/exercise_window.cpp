@@ -1,5 +1,6 @@
 #include "ui/exercise/exercise_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
 
@@ -302,12 +303,20 @@ void ExerciseWindow::showInstructions()
 
 void ExerciseWindow::quit()
 {
+    quitting_ = true;
     // Input already queued behind the quit must not reach the closing window: a click on
     // "Avaluar." would open the score pop-up again and keep the program alive.
     chrome::WindowInput::of(this)->block();
     unloadPopups();
     close();
     QCoreApplication::exit(0);
+}
+
+void ExerciseWindow::closeEvent(QCloseEvent* event)
+{
+    if (!quitting_)
+        quit();
+    event->accept();
 }
 
 void ExerciseWindow::minimise()
