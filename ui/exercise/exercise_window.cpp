@@ -36,12 +36,14 @@ void setTypeSize(QLabel* label, int points)
     label->setFont(font);
 }
 
-// A pop-up, made the first time it is asked for.
+// A pop-up, made the first time it is asked for, and kept above its owner.
 template <typename Popup>
-Popup& made(std::unique_ptr<Popup>& popup)
+Popup& made(std::unique_ptr<Popup>& popup, QWidget* owner)
 {
-    if (!popup)
+    if (!popup) {
         popup = std::make_unique<Popup>();
+        chrome::KeepAbove(popup.get(), owner);
+    }
     return *popup;
 }
 
@@ -171,7 +173,7 @@ void ExerciseWindow::showCaption(engine::Slot slot)
 
 void ExerciseWindow::showScore()
 {
-    ScoreWindow& score = made(scoreWindow_);
+    ScoreWindow& score = made(scoreWindow_, this);
     score.open();
     score.message->setText(chrome::ToQString(exercise_.scoreText()));
     chrome::SetAccessibleName(&score, score.message->text());
@@ -295,7 +297,7 @@ void ExerciseWindow::hideMenuPanel()
 
 void ExerciseWindow::showInstructions()
 {
-    InstructionsWindow& instructions = made(instructionsWindow_);
+    InstructionsWindow& instructions = made(instructionsWindow_, this);
     instructions.load();
     instructions.open();
     instructions.message->setText(kInstructions);
