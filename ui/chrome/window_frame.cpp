@@ -186,11 +186,23 @@ void MinimiseWithTaskBarEntry(QWidget* window)
     window->show();
 }
 
+namespace {
+
+// Where a span of `length` starts that is centred from `first` to `last`, or starts at `first`
+// where it does not fit. Worked out in 64 bits: the geometry Qt reports under a broken scale can
+// be anything an int holds.
+int CentredStart(qint64 first, qint64 last, qint64 length)
+{
+    const qint64 start = first + (last - first + 1 - length) / 2;
+    return int(std::clamp(start, first, std::max(first, last)));
+}
+
+}  // namespace
+
 QPoint CentredPlacement(const QRect& available, const QSize& size)
 {
-    const int x = available.x() + (available.width() - size.width()) / 2;
-    const int y = available.y() + (available.height() - size.height()) / 2;
-    return {std::max(x, available.x()), std::max(y, available.y())};
+    return {CentredStart(available.left(), available.right(), size.width()),
+            CentredStart(available.top(), available.bottom(), size.height())};
 }
 
 void CentreOnScreen(QWidget* window)
