@@ -1,6 +1,7 @@
 #include "app/platform_check.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <QtGlobal>
@@ -171,7 +172,9 @@ std::optional<std::string> PreparePlatform(int argc, char** argv)
         return refusal->toLocal8Bit().toStdString();
     return std::nullopt;
 #else
-    return std::nullopt;  // Windows and macOS always have their display
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return std::nullopt;  // Windows and macOS always have their display; a platform that fails is watched
 #endif
 }
 

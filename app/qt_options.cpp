@@ -1,6 +1,5 @@
 #include "app/qt_options.h"
 
-#include <QByteArrayList>
 #include <QFile>
 #include <QtGlobal>
 
