@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QLibraryInfo>
 #include <QPluginLoader>
+#include <QSettings>
 #include <QtGlobal>
 
 namespace startup {
@@ -24,6 +25,21 @@ QString ProgramFolder(const char* argv0)
     return invoked.contains(QLatin1Char('/')) ? QFileInfo(invoked).absolutePath() : QString();
 }
 
+// Qt's own plugin folder, or the one a qt.conf beside the program names: Qt reads that file once
+// the application object exists, unless the program carries one of its own.
+QString QtPluginFolder(const QString& programFolder)
+{
+    const QString moved = programFolder + QStringLiteral("/qt.conf");
+    if (programFolder.isEmpty() || QFileInfo::exists(QStringLiteral(":/qt/etc/qt.conf")) || !QFileInfo::exists(moved))
+        return QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    const QSettings settings(moved, QSettings::IniFormat);
+    const QDir prefix(
+        QDir(programFolder)
+            .absoluteFilePath(settings.value(QStringLiteral("Paths/Prefix"), QStringLiteral(".")).toString()));
+    return prefix.absoluteFilePath(
+        settings.value(QStringLiteral("Paths/Plugins"), QStringLiteral("plugins")).toString());
+}
+
 QStringList PluginFolders(const std::optional<QString>& pluginPath, const char* argv0)
 {
     QStringList folders;
@@ -33,8 +49,9 @@ QStringList PluginFolders(const std::optional<QString>& pluginPath, const char* 
         folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
     QStringList libraryFolders =
         qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
-    libraryFolders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
-    if (const QString program = ProgramFolder(argv0); !program.isEmpty())
+    const QString program = ProgramFolder(argv0);
+    libraryFolders << QtPluginFolder(program);
+    if (!program.isEmpty())
         libraryFolders << program;
     for (const QString& folder : libraryFolders)
         folders << folder + QStringLiteral("/platforms");

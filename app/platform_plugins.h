@@ -1,6 +1,7 @@
 // The platform plugins Qt can load, found where Qt looks for them: the folder that
 // -platformpluginpath or QT_QPA_PLATFORM_PLUGIN_PATH names, and "platforms" in each folder of
-// QT_PLUGIN_PATH, in Qt's plugin folder and beside the program. Each plugin is known by the names
+// QT_PLUGIN_PATH, in Qt's plugin folder (or the one a qt.conf beside the program names) and beside
+// the program. Each plugin is known by the names
 // its metadata gives it, read without loading it.
 #pragma once
 
