@@ -160,13 +160,15 @@ private:
 };
 
 // A busy machine lets input pile up: the window manager's close, then a click on "Avaluar." or F1,
-// all read at once. The program still ends, and at once.
+// all read at once. The program still ends, and at once. (The window has the focus it was given as
+// it came up: openbox may let an Alt+F4 that follows a click to focus at once through to the
+// window instead of taking it.)
 TEST_F(WindowSystem, TheWindowManagersCloseEndsTheProgramWhateverInputIsQueuedBehindIt)
 {
     for (const bool key : {false, true}) {
         SCOPED_TRACE(key ? "F1 after the close" : "a click on \"Avaluar.\" after the close");
         start();
-        ASSERT_NO_FATAL_FAILURE(focusTheExerciseWindow());
+        ASSERT_TRUE(WaitUntil([&] { return activeWindow() == drill->window(); })) << "The new window has no focus";
         const pid_t pid = drill->process().pid();
         ASSERT_EQ(kill(pid, SIGSTOP), 0);
         x().typeChord({XK_Alt_L, XK_F4});
