@@ -1,10 +1,9 @@
 #include <QApplication>
 
-#include <cstdio>
-
 #include "app/command_line.h"
-#include "app/display_check.h"
+#include "app/platform_start_watch.h"
 #include "app/screen_readers.h"
+#include "app/startup_checks.h"
 #include "ui/chrome/layout_font.h"
 #include "ui/exercise/exercise_window.h"
 
@@ -14,15 +13,15 @@ int main(int argc, char* argv[])
     const command_line::Request request = command_line::Read(argc, argv);
     if (request.exitStatus)
         return *request.exitStatus;
-    if (!display::Prepare()) {
-        std::fputs("conjugacio: no graphical display could be opened; start it from a desktop session.\n", stderr);
+    if (!startup::Prepare(argc, argv))
         return 1;
-    }
     chrome::StartReadingFontConfiguration();
     screen_readers::JoinAccessibilityBus();
+    startup::WatchPlatformStart();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("cat.conjugacio.conjugacio"));
     ExerciseWindow window(nullptr, request.practice);
     window.show();
+    startup::PlatformStarted();
     return application.exec();
 }

@@ -31,5 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Besides the libraries the binary links (Qt's X11 platform plugin comes with libqt6gui6): the fonts
 # the drill maps its faces to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-comic-neue, fonts-dejavu-core")
+# A Wayland session without X11 needs Qt's Wayland platform plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

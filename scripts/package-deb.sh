@@ -29,6 +29,12 @@ rm -f "$build_dir"/*.deb
 (cd "$build_dir" && cpack -G DEB)
 deb=$(ls "$build_dir"/*.deb)
 
+# Without X11, a Wayland session needs Qt's Wayland support.
+if ! dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland; then
+  echo "package-deb: $deb does not recommend qt6-wayland" >&2
+  exit 1
+fi
+
 echo "lintian $deb:"
 lintian --fail-on error,warning --display-info --pedantic --tag-display-limit 0 "$deb"
 echo "package-deb: $deb passed lintian with no error or warning ($((SECONDS - started)) s)"

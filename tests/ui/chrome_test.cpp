@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 qreal ExpectedRatio()
@@ -40,6 +42,17 @@ private slots:
         QTest::newRow("too low at 200 %") << QRect(0, 0, 960, 540) << QSize(800, 600) << QPoint(80, 0);
         QTest::newRow("too small both ways") << QRect(100, 50, 500, 400) << QSize(800, 600) << QPoint(100, 50);
         QTest::newRow("a pop-up") << QRect(0, 0, 1024, 768) << QSize(227, 127) << QPoint(398, 320);
+        // What a screen may report under a broken scale: nothing may overflow on the way.
+        constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+        QTest::newRow("the whole of the coordinates")
+            << QRect(QPoint(kMin, kMin), QPoint(kMax, kMax)) << QSize(800, 600) << QPoint(-400, -300);
+        QTest::newRow("at their far end") << QRect(QPoint(kMax - 99, kMax - 99), QPoint(kMax, kMax)) << QSize(800, 600)
+                                          << QPoint(kMax - 99, kMax - 99);
+        QTest::newRow("a window as large as can be")
+            << QRect(QPoint(kMin, 0), QPoint(kMax, 767)) << QSize(kMax, kMax) << QPoint(-1073741824, 0);
+        QTest::newRow("an empty area") << QRect(QPoint(kMax, kMax), QPoint(kMin, kMin)) << QSize(800, 600)
+                                       << QPoint(kMax, kMax);
+        QTest::newRow("a window of no size") << QRect(0, 0, 1024, 768) << QSize(-1, -1) << QPoint(512, 384);
     }
     void windowsAreCentredWithTheirTitleStripInReach()
     {

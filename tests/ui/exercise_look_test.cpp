@@ -444,6 +444,34 @@ private slots:
         }
     }
 
+    // A close that comes from the window system (the window manager's close, the session's end)
+    // takes the same way out, with a pop-up open and input queued behind it: a click on
+    // "Avaluar." or F1.
+    void aCloseFromTheWindowSystemEndsTheProgramWhateverIsQueuedBehindIt()
+    {
+        for (int way = 0; way < 2; ++way) {
+            Window w(1, 1);
+            ExerciseWindow& f = *w.form;
+            w.openInstructions();
+            QMetaObject::invokeMethod(
+                qApp, [&w] { w.handle()->close(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp,
+                [&w, way] {
+                    if (way == 0)
+                        w.click(w.form->scoreButton);
+                    else
+                        QTest::keyClick(w.handle(), Qt::Key_F1);
+                },
+                Qt::QueuedConnection);
+            QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // the program ran on
+            QCOMPARE(QApplication::exec(), 0);
+            QVERIFY(!f.isVisible());
+            QVERIFY(w.scoreUnloaded());
+            QVERIFY(w.presentationUnloaded());
+        }
+    }
+
     void minimisingUnloadsThePopupsAndKeepsTheWindowReachable()
     {
         Window w(1, 1, {{2, 2}});

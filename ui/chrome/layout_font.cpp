@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <cmath>
+#include <cstdlib>
 #include <future>
 
 #ifdef CONJUGACIO_FONTCONFIG
@@ -18,6 +19,19 @@ std::future<void>& FontConfigurationRead()
     static std::future<void> read;
     return read;
 }
+
+#ifdef CONJUGACIO_FONTCONFIG
+// However the program ends, the thread has ended before it, and what it read is released. Qt
+// releases fontconfig's configuration as the application object ends; where the program ends
+// without that (the X server gone, Qt calls exit()), it is released here.
+void ReleaseFontConfigurationAtExit()
+{
+    if (FontConfigurationRead().valid())
+        FontConfigurationRead().wait();
+    if (QCoreApplication::instance())
+        FcConfigDestroy(FcConfigGetCurrent());
+}
+#endif
 
 // The face that draws `family`: itself where it is installed, else its first installed substitute.
 // Naming it straight spares fontconfig a search for a face it does not have.
@@ -63,6 +77,7 @@ void StartReadingFontConfiguration()
     // Parsing the configuration is most of what fontconfig does before the first text is drawn;
     // it takes as long as the rest of Qt's start and needs none of it.
     FontConfigurationRead() = std::async(std::launch::async, [] { FcInit(); });
+    std::atexit(ReleaseFontConfigurationAtExit);
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/chrome/x11.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -25,6 +26,45 @@ void MakeFrameless(QWidget* window, bool quitOnClose)
     KeepReachableWhenMinimised(window);
     // Tool windows do not end the program when closed; say again what this window does.
     window->setAttribute(Qt::WA_QuitOnClose, quitOnClose);
+}
+
+namespace {
+
+// Makes the window transient for its owner each time it is about to be shown, and so on every
+// native window Qt makes for it.
+class TransientFor : public QObject {
+public:
+    TransientFor(QWidget* window, QWidget* owner) : QObject(window), window_(window), owner_(owner)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const bool shownByProgram = event->type() == QEvent::Show && !event->spontaneous();
+        if (shownByProgram && owner_ && window_->windowHandle())
+            window_->windowHandle()->setTransientParent(owner_->windowHandle());
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QPointer<QWidget> owner_;
+};
+
+}  // namespace
+
+void KeepAbove(QWidget* window, QWidget* owner)
+{
+    // Qt's X11 platform tells the window manager whom a window belongs to only for dialogs and
+    // the like; an ordinary window's owner goes unsaid.
+    if (x11::Active()) {
+        const bool quitOnClose = window->testAttribute(Qt::WA_QuitOnClose);
+        window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        window->setAttribute(Qt::WA_QuitOnClose, quitOnClose);
+    }
+    new TransientFor(window, owner);
 }
 
 void SetTaskBarEntry(QWidget* window, bool entry)
@@ -146,11 +186,23 @@ void MinimiseWithTaskBarEntry(QWidget* window)
     window->show();
 }
 
+namespace {
+
+// Where a span of `length` starts that is centred from `first` to `last`, or starts at `first`
+// where it does not fit. Worked out in 64 bits: the geometry Qt reports under a broken scale can
+// be anything an int holds.
+int CentredStart(qint64 first, qint64 last, qint64 length)
+{
+    const qint64 start = first + (last - first + 1 - length) / 2;
+    return int(std::clamp(start, first, std::max(first, last)));
+}
+
+}  // namespace
+
 QPoint CentredPlacement(const QRect& available, const QSize& size)
 {
-    const int x = available.x() + (available.width() - size.width()) / 2;
-    const int y = available.y() + (available.height() - size.height()) / 2;
-    return {std::max(x, available.x()), std::max(y, available.y())};
+    return {CentredStart(available.left(), available.right(), size.width()),
+            CentredStart(available.top(), available.bottom(), size.height())};
 }
 
 void CentreOnScreen(QWidget* window)

@@ -13,6 +13,11 @@ namespace chrome {
 // end the program (the exercise window) or not (the pop-ups).
 void MakeFrameless(QWidget* window, bool quitOnClose);
 
+// Keeps `window` above `owner` while both are shown, as a dialog stays above the window it belongs
+// to, without making it modal: the owner goes on taking input under it. Call it before `window`
+// is first shown.
+void KeepAbove(QWidget* window, QWidget* owner);
+
 // Gives a frameless window a task-bar entry, or takes it away again: a minimised window needs one
 // to be brought back.
 void SetTaskBarEntry(QWidget* window, bool entry);

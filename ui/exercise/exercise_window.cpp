@@ -1,5 +1,6 @@
 #include "ui/exercise/exercise_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
 
@@ -36,12 +37,14 @@ void setTypeSize(QLabel* label, int points)
     label->setFont(font);
 }
 
-// A pop-up, made the first time it is asked for. F1 in it shows the instructions, as in `opener`.
+// A pop-up, made the first time it is asked for and kept above `opener`. F1 in it shows the
+// instructions, as in `opener`.
 template <typename Popup>
 Popup& made(std::unique_ptr<Popup>& popup, ExerciseWindow* opener)
 {
     if (!popup) {
         popup = std::make_unique<Popup>();
+        chrome::KeepAbove(popup.get(), opener);
         QObject::connect(popup.get(), &PopupWindow::helpAsked, opener, &ExerciseWindow::showInstructions);
     }
     return *popup;
@@ -191,6 +194,7 @@ ScoreWindow& ExerciseWindow::scoreWindow()
 {
     if (!scoreWindow_) {
         scoreWindow_ = std::make_unique<ScoreWindow>(/*offersSolution=*/marks_ != nullptr);
+        chrome::KeepAbove(scoreWindow_.get(), this);
         connect(scoreWindow_.get(), &ScoreWindow::solutionAsked, this, &ExerciseWindow::showSolution);
         connect(scoreWindow_.get(), &PopupWindow::helpAsked, this, &ExerciseWindow::showInstructions);
     }
@@ -350,12 +354,20 @@ void ExerciseWindow::showInstructions()
 
 void ExerciseWindow::quit()
 {
+    quitting_ = true;
     // Input already queued behind the quit must not reach the closing window: a click on
     // "Avaluar." would open the score pop-up again and keep the program alive.
     chrome::WindowInput::of(this)->block();
     unloadPopups();
     close();
     QCoreApplication::exit(0);
+}
+
+void ExerciseWindow::closeEvent(QCloseEvent* event)
+{
+    if (!quitting_)
+        quit();
+    event->accept();
 }
 
 void ExerciseWindow::minimise()

@@ -44,6 +44,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    // A close from the window manager or the session ends the program as "Sortir." does.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectControls();
@@ -66,4 +68,5 @@ private:
     // exercise window comes up sooner without them.
     std::unique_ptr<ScoreWindow> scoreWindow_;
     std::unique_ptr<InstructionsWindow> instructionsWindow_;
+    bool quitting_ = false;
 };
