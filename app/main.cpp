@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/display_check.h"
+#include "app/screen_fit.h"
 #include "ui/chrome/layout_font.h"
 #include "ui/exercise/exercise_window.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     chrome::StartReadingFontConfiguration();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("cat.conjugacio.conjugacio"));
+    screen_fit::FitToScreen(ExerciseLayout::kWindowSize);
     ExerciseWindow window;
     window.show();
     return application.exec();

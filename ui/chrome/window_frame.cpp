@@ -1,5 +1,6 @@
 #include "ui/chrome/window_frame.h"
 
+#include "ui/chrome/layout_scale.h"
 #include "ui/chrome/x11.h"
 
 #include <QGuiApplication>
@@ -124,6 +125,8 @@ private:
         // then still holds it minimised, and a later minimise would change nothing.
         if (window_->windowState() & Qt::WindowMinimized)
             window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        // Where Qt saw the restore before the program did, its hints still say iconic.
+        x11::SetInitialStateNormal(window_);
         QWidget* window = window_;
         QMetaObject::invokeMethod(
             window, [window] { SetTaskBarEntry(window, false); }, Qt::QueuedConnection);
@@ -155,6 +158,7 @@ QPoint CentredPlacement(const QRect& available, const QSize& size)
 
 void CentreOnScreen(QWidget* window)
 {
+    ScaleLayout(window);
     QScreen* screen = window->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();

@@ -30,7 +30,7 @@ void MinimiseWithTaskBarEntry(QWidget* window);
 QPoint CentredPlacement(const QRect& available, const QSize& size);
 
 // Places the window by that rule on the available area of its screen (the primary screen if it
-// has none yet).
+// has none yet), brought to the layout scale first.
 void CentreOnScreen(QWidget* window);
 
 }  // namespace chrome

@@ -167,6 +167,33 @@ bool SetShape(QWidget* window, const QRegion& outline)
     return true;
 }
 
+bool SetInitialStateNormal(QWidget* window)
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return false;
+    if (!window->internalWinId())
+        return true;
+    // WM_HINTS: flags, input, initial state, then the icon and group fields (ICCCM 4.1.2.4).
+    constexpr uint32_t kStateHint = 1u << 1;
+    constexpr uint32_t kNormalState = 1;
+    constexpr int kInitialState = 2;
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const auto cookie = xcb_get_property(connection, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, 9);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(connection, cookie, nullptr), &std::free);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 9 * 4)
+        return true;
+    uint32_t hints[9];
+    std::memcpy(hints, xcb_get_property_value(reply.get()), sizeof(hints));
+    if (!(hints[0] & kStateHint) || hints[kInitialState] == kNormalState)
+        return true;
+    hints[kInitialState] = kNormalState;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32, 9, hints);
+    xcb_flush(connection);
+    return true;
+}
+
 bool SetTaskBarEntry(QWidget* window, bool entry)
 {
     if (!Connection())
@@ -184,6 +211,7 @@ bool SetTaskBarEntry(QWidget* window, bool entry)
 bool Active() { return false; }
 bool SetShape(QWidget*, const QRegion&) { return false; }
 bool SetTaskBarEntry(QWidget*, bool) { return false; }
+bool SetInitialStateNormal(QWidget*) { return false; }
 
 #endif
 

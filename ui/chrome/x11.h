@@ -18,4 +18,9 @@ bool SetShape(QWidget* window, const QRegion& outline);
 // native window is created later.
 bool SetTaskBarEntry(QWidget* window, bool entry);
 
+// Says in the window's hints (WM_HINTS) that it starts in the normal state, not iconic: a window
+// manager that takes the window over later, such as one started in place of another, reads them to
+// decide whether to show it. Qt leaves them iconic once a minimised window is restored.
+bool SetInitialStateNormal(QWidget* window);
+
 }  // namespace chrome::x11
