@@ -9,7 +9,7 @@ started=$SECONDS
 
 # dpkg-shlibdeps (dpkg-dev) and file compute the dependencies from the binary.
 scripts/install-packages.sh \
-  build-essential cmake pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-shape0-dev libfontconfig-dev \
+  build-essential cmake pkg-config qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev libxcb-shape0-dev libfontconfig-dev \
   dpkg-dev file lintian desktop-file-utils appstream man-db
 
 build_dir=${DEB_BUILD_DIR:-build-deb}
