@@ -14,7 +14,7 @@ packages=(
   apertium-spa-cat apertium-cat-ita apertium-fra-cat apertium-eng-cat lttoolbox
   hunspell hunspell-ca
   desktop-file-utils appstream man-db
-  xvfb openbox fluxbox libxcb-xtest0-dev x11proto-dev
+  xvfb openbox fluxbox xcompmgr libxcb-xtest0-dev x11proto-dev
   clang-format
 )
 

@@ -118,6 +118,37 @@ TEST_P(OnEveryScreen, TheWholeWindowIsInTheAvailableAreaAndAvaluarOpensTheScore)
         EXPECT_TRUE(SavePng(x.captureScreen(), std::string(folder) + "/fit-" + screen.name + ".png"));
 }
 
+// On the screen most learners have, 1024 x 768 at 100 %, the window and its rounded corners are
+// pixel for pixel what they always were; the board, which each exercise draws anew, left out.
+TEST(OnTheDefaultScreen, TheWindowLooksAsItAlwaysHas)
+{
+    Desktop desktop(1024, 768);
+    ScaledDrill drill(desktop, DrillProgram());
+    const Rect placed = drill.placement();
+    ASSERT_EQ(ToString(placed), ToString(Rect{112, 84, 800, 600}));
+    // The window and two pixels of the black root around it, where the corners are cut.
+    const Rect area{placed.x - 2, placed.y - 2, placed.width + 4, placed.height + 4};
+    const Rect board{placed.x + kBoard.x, placed.y + kBoard.y, kBoard.width, kBoard.height};
+    const Image screen = desktop.display().capture(area);
+    QImage picture(area.width, area.height, QImage::Format_RGB32);
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x) {
+            const Point at{area.x + x, area.y + y};
+            const Rgb c = board.contains(at) ? Rgb{} : screen.at(at);
+            picture.setPixel(x, y, qRgb(c.red, c.green, c.blue));
+        }
+    const QString reference = QString::fromStdString(kReferenceDir + "/window_1024x768.png");
+    if (std::getenv("CONJUGACIO_WRITE_REFERENCE"))
+        ASSERT_TRUE(picture.save(reference));
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(expected.size(), picture.size()) << "no reference picture " << reference.toStdString();
+    int differing = 0;
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x)
+            differing += picture.pixel(x, y) != expected.pixel(x, y);
+    EXPECT_EQ(differing, 0) << "pixels differ from " << reference.toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Screens, OnEveryScreen,
     ::testing::Values(

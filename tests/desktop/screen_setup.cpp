@@ -1,5 +1,7 @@
 #include "screen_setup.h"
 
+#include <xcb/shape.h>
+
 #include "wait.h"
 
 #include <cstdlib>
@@ -84,6 +86,58 @@ Rect AvailableArea(Display& display)
     if (area.size() < 4)
         return {0, 0, display.width(), display.height()};
     return {int(area[0]), int(area[1]), int(area[2]), int(area[3])};
+}
+
+namespace {
+
+// A connection of its own for one question.
+class Connection {
+public:
+    explicit Connection(const std::string& displayName) : connection_(Connect(displayName)) {}
+    ~Connection() { xcb_disconnect(connection_); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    operator xcb_connection_t*() const { return connection_; }
+
+private:
+    xcb_connection_t* connection_;
+};
+
+template <typename Reply>
+std::unique_ptr<Reply, decltype(&std::free)> Own(Reply* reply)
+{
+    return {reply, &std::free};
+}
+
+}  // namespace
+
+bool CompositorRunning(const std::string& displayName)
+{
+    const Connection connection(displayName);
+    const auto owner = Own(xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, Atom(connection, "_NET_WM_CM_S0")), nullptr));
+    return owner && owner->owner != XCB_WINDOW_NONE;
+}
+
+int WindowDepth(const std::string& displayName, xcb_window_t window)
+{
+    const Connection connection(displayName);
+    const auto geometry = Own(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+    return geometry ? geometry->depth : 0;
+}
+
+std::vector<Rect> InputOutline(const std::string& displayName, xcb_window_t window)
+{
+    const Connection connection(displayName);
+    const auto reply = Own(xcb_shape_get_rectangles_reply(
+        connection, xcb_shape_get_rectangles(connection, window, XCB_SHAPE_SK_INPUT), nullptr));
+    std::vector<Rect> rectangles;
+    if (!reply)
+        return rectangles;
+    const xcb_rectangle_t* r = xcb_shape_get_rectangles_rectangles(reply.get());
+    for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(reply.get()); ++i)
+        rectangles.push_back({r[i].x, r[i].y, r[i].width, r[i].height});
+    return rectangles;
 }
 
 void SetXResources(const std::string& displayName, const std::string& resources)

@@ -5,6 +5,7 @@
 #include <xcb/xcb.h>
 
 #include <string>
+#include <vector>
 
 #include "display.h"
 
@@ -26,6 +27,14 @@ private:
 // The available area the window manager announces (_NET_WORKAREA), or the whole screen where it
 // announces none.
 Rect AvailableArea(Display& display);
+
+// True while a compositing manager owns the _NET_WM_CM_S0 selection.
+bool CompositorRunning(const std::string& displayName);
+
+// How a window is drawn: the depth of its pixels (32 with an alpha channel), and the outline in
+// which it takes the pointer, in its own coordinates.
+int WindowDepth(const std::string& displayName, xcb_window_t window);
+std::vector<Rect> InputOutline(const std::string& displayName, xcb_window_t window);
 
 // Sets the X resources (RESOURCE_MANAGER on the root window) that programs read as they start,
 // such as "Xft.dpi:\t144\n" for a desktop scaled to 150 %.

@@ -1,6 +1,6 @@
-// The pictures the drill ships: the icons in the repository are the ones draw-icon draws, each at the
-// size its folder names, and every button face has a twice-as-large face for screens at 200 %, in the
-// Qt resources beside it.
+// The pictures the drill ships: the icons and the button faces in the repository are the ones
+// draw-icon and draw-faces draw, each icon at the size its folder names, and every button face has
+// a twice-as-large face for screens at 200 %, in the Qt resources beside it.
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -63,6 +63,25 @@ private slots:
         const QString svg = QStringLiteral("data/icons/hicolor/scalable/apps/%1.svg").arg(kIconName);
         QVERIFY2(!Contents(QDir(kSource).filePath(svg)).isEmpty(), qPrintable(svg));
         QCOMPARE(Contents(QDir(kSource).filePath(svg)), Contents(QDir(drawn.path()).filePath(svg)));
+    }
+
+    // The program draws the faces for other scales with the code that drew these.
+    void committedFacesAreTheDrawnOnes()
+    {
+        QTemporaryDir drawn;
+        QVERIFY(drawn.isValid());
+        QProcess draw;
+        draw.start(QStringLiteral(CONJUGACIO_DRAW_FACES), {drawn.path()});
+        QVERIFY(draw.waitForFinished(30000));
+        QCOMPARE(draw.exitCode(), 0);
+        for (const QString& name : FaceNames())
+            for (const QString& suffix : {QStringLiteral(".png"), QStringLiteral("@2x.png")}) {
+                const QString png = QStringLiteral("faces/") + name + suffix;
+                const QImage committed = Load(kSource + QStringLiteral("/resources/") + png);
+                QVERIFY2(!committed.isNull(), qPrintable(png));
+                QVERIFY2(committed == Load(QDir(drawn.path()).filePath(png)),
+                         qPrintable(png + " differs from what draw-faces draws; draw it again"));
+            }
     }
 
     void iconsHaveTheSizeOfTheirFolder()

@@ -1,6 +1,7 @@
 #include "ui/chrome/window_frame.h"
 
 #include "ui/chrome/layout_scale.h"
+#include "ui/chrome/smooth_corners.h"
 #include "ui/chrome/x11.h"
 
 #include <QGuiApplication>
@@ -24,6 +25,8 @@ void MakeFrameless(QWidget* window, bool quitOnClose)
     if (x11)
         x11::SetTaskBarEntry(window, false);
     KeepReachableWhenMinimised(window);
+    if (CompositedDesktop())
+        UseSmoothCorners(window);
     // Tool windows do not end the program when closed; say again what this window does.
     window->setAttribute(Qt::WA_QuitOnClose, quitOnClose);
 }

@@ -151,20 +151,57 @@ private:
 
 bool Active() { return Connection() != nullptr; }
 
+namespace {
+
+void SetShapeRectangles(xcb_connection_t* connection, xcb_window_t window, xcb_shape_kind_t kind,
+                        const QRegion& outline)
+{
+    QVarLengthArray<xcb_rectangle_t, 128> rectangles;
+    for (const QRect& r : outline)
+        rectangles.append({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()), static_cast<uint16_t>(r.width()),
+                           static_cast<uint16_t>(r.height())});
+    xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, kind, XCB_CLIP_ORDERING_UNSORTED, window, 0, 0,
+                         static_cast<uint32_t>(rectangles.size()), rectangles.constData());
+}
+
+}  // namespace
+
 bool SetShape(QWidget* window, const QRegion& outline)
 {
     xcb_connection_t* connection = Connection();
     if (!connection)
         return false;
-    QVarLengthArray<xcb_rectangle_t, 128> rectangles;
-    for (const QRect& r : outline)
-        rectangles.append({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()), static_cast<uint16_t>(r.width()),
-                           static_cast<uint16_t>(r.height())});
-    xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
-                         static_cast<xcb_window_t>(window->winId()), 0, 0, static_cast<uint32_t>(rectangles.size()),
-                         rectangles.constData());
+    SetShapeRectangles(connection, static_cast<xcb_window_t>(window->winId()), XCB_SHAPE_SK_BOUNDING, outline);
     xcb_flush(connection);
     return true;
+}
+
+bool SetInputShape(QWidget* window, const QRegion& outline)
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return false;
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    xcb_shape_mask(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, id, 0, 0, XCB_NONE);
+    SetShapeRectangles(connection, id, XCB_SHAPE_SK_INPUT, outline);
+    xcb_flush(connection);
+    return true;
+}
+
+bool CompositorRunning()
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return false;
+    char* host = nullptr;
+    int display = 0, screen = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen))
+        std::free(host);
+    const QByteArray selection = "_NET_WM_CM_S" + QByteArray::number(screen);
+    const auto cookie = xcb_get_selection_owner(connection, Atom(connection, selection.constData()));
+    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> reply(
+        xcb_get_selection_owner_reply(connection, cookie, nullptr), &std::free);
+    return reply && reply->owner != XCB_WINDOW_NONE;
 }
 
 bool SetInitialStateNormal(QWidget* window)
@@ -210,6 +247,8 @@ bool SetTaskBarEntry(QWidget* window, bool entry)
 
 bool Active() { return false; }
 bool SetShape(QWidget*, const QRegion&) { return false; }
+bool SetInputShape(QWidget*, const QRegion&) { return false; }
+bool CompositorRunning() { return false; }
 bool SetTaskBarEntry(QWidget*, bool) { return false; }
 bool SetInitialStateNormal(QWidget*) { return false; }
 
