@@ -65,6 +65,29 @@ private slots:
         QCOMPARE(Contents(QDir(kSource).filePath(svg)), Contents(QDir(drawn.path()).filePath(svg)));
     }
 
+    // The 16 and 32 pixel icons are drawn for their size, pixel by pixel: every pixel is either
+    // transparent or one of the sixteen standard colours, none blended from a larger drawing.
+    void smallIconsAreDrawnPixelByPixel()
+    {
+        QSet<QRgb> standard;
+        for (int r : {0, 128, 255})
+            for (int g : {0, 128, 255})
+                for (int b : {0, 128, 255})
+                    standard.insert(qRgb(r, g, b));
+        standard.insert(qRgb(192, 192, 192));
+        for (int size : {16, 32}) {
+            const QString png = QStringLiteral("data/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kIconName);
+            const QImage icon = Load(QDir(kSource).filePath(png));
+            for (int y = 0; y < icon.height(); ++y)
+                for (int x = 0; x < icon.width(); ++x) {
+                    const QRgb pixel = icon.pixel(x, y);
+                    const bool plain = qAlpha(pixel) == 0 || (qAlpha(pixel) == 255 && standard.contains(pixel));
+                    QVERIFY2(plain,
+                             qPrintable(QStringLiteral("%1: the pixel at (%2, %3) is blended").arg(png).arg(x).arg(y)));
+                }
+        }
+    }
+
     // The program draws the faces for other scales with the code that drew these.
     void committedFacesAreTheDrawnOnes()
     {
