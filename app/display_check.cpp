@@ -17,7 +17,15 @@
 #include <cstring>
 #endif
 
+// Only where X11 or Wayland may be there is anything to check; Windows and macOS always have their
+// display.
+#if defined(CONJUGACIO_X11) || defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#define CONJUGACIO_CHECKS_DISPLAY
+#endif
+
 namespace display {
+
+#ifdef CONJUGACIO_CHECKS_DISPLAY
 namespace {
 
 bool xReachable()
@@ -75,10 +83,11 @@ bool platformAvailable(const QByteArray& entry)
 }
 
 }  // namespace
+#endif
 
 bool Prepare()
 {
-#if defined(CONJUGACIO_X11) || defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+#ifdef CONJUGACIO_CHECKS_DISPLAY
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         for (const QByteArray& entry : qgetenv("QT_QPA_PLATFORM").split(';'))
             if (platformAvailable(entry))
@@ -98,7 +107,7 @@ bool Prepare()
     }
     return false;
 #else
-    return true;  // Windows and macOS always have their display
+    return true;
 #endif
 }
 
