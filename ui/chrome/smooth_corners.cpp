@@ -65,7 +65,7 @@ class SmoothCorners : public QObject {
 public:
     static constexpr const char* kName = "smoothCorners";
 
-    explicit SmoothCorners(QWidget* window) : QObject(window), window_(window)
+    explicit SmoothCorners(QWidget* window) : QObject(window)
     {
         setObjectName(QLatin1String(kName));
         for (std::size_t i = 0; i < corners_.size(); ++i)
@@ -100,7 +100,6 @@ private:
             corner->place();
     }
 
-    QWidget* window_;
     std::array<CornerCut*, 4> corners_{};
 };
 

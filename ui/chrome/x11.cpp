@@ -193,12 +193,14 @@ bool CompositorRunning()
     xcb_connection_t* connection = Connection();
     if (!connection)
         return false;
-    char* host = nullptr;
-    int display = 0, screen = 0;
-    if (xcb_parse_display(nullptr, &host, &display, &screen))
-        std::free(host);
-    const QByteArray selection = "_NET_WM_CM_S" + QByteArray::number(screen);
-    const auto cookie = xcb_get_selection_owner(connection, Atom(connection, selection.constData()));
+    static const xcb_atom_t selection = [connection] {
+        char* host = nullptr;
+        int display = 0, screen = 0;
+        if (xcb_parse_display(nullptr, &host, &display, &screen))
+            std::free(host);
+        return Atom(connection, ("_NET_WM_CM_S" + QByteArray::number(screen)).constData());
+    }();
+    const auto cookie = xcb_get_selection_owner(connection, selection);
     std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> reply(
         xcb_get_selection_owner_reply(connection, cookie, nullptr), &std::free);
     return reply && reply->owner != XCB_WINDOW_NONE;
