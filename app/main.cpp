@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/platform_start_watch.h"
+#include "app/screen_fit.h"
 #include "app/screen_readers.h"
 #include "app/startup_checks.h"
 #include "ui/chrome/layout_font.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     startup::WatchPlatformStart();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("cat.conjugacio.conjugacio"));
+    screen_fit::FitToScreen(ExerciseLayout::kWindowSize);
     ExerciseWindow window(nullptr, request.practice);
     window.show();
     startup::PlatformStarted();

@@ -7,14 +7,14 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev libxcb1-dev libxcb-shape0-dev
+  qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgl-dev libxcb1-dev libxcb-shape0-dev
   libxcb-damage0-dev libfontconfig-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
   apertium-spa-cat apertium-cat-ita apertium-fra-cat apertium-eng-cat lttoolbox
   hunspell hunspell-ca
   desktop-file-utils appstream man-db
-  xvfb openbox libxcb-xtest0-dev x11proto-dev
+  xvfb openbox fluxbox xcompmgr libxcb-xtest0-dev x11proto-dev
   dbus-daemon at-spi2-core
   clang-format
 )

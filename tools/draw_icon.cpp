@@ -3,8 +3,9 @@
 //   draw-icon <source folder>
 // writes resources/icon.png (the 32 by 32 window icon, drawn pixel by pixel) and, for the desktop,
 // data/icons/hicolor/<N>x<N>/apps/cat.conjugacio.conjugacio.png at 16, 32, 48, 64, 128 and 256 pixels
-// and data/icons/hicolor/scalable/apps/cat.conjugacio.conjugacio.svg. Every size comes from the one
-// list of marks below. Run it with QT_QPA_PLATFORM=offscreen where there is no display.
+// and data/icons/hicolor/scalable/apps/cat.conjugacio.conjugacio.svg. The 16 and 32 pixel icons are
+// drawn pixel by pixel for their size; the larger ones and the SVG scale the 32 pixel marks. Run it with
+// QT_QPA_PLATFORM=offscreen where there is no display.
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -70,6 +71,36 @@ std::vector<Mark> Notebook()
     return marks;
 }
 
+// The same notebook drawn anew on a 16 by 16 grid, pixel by pixel: at that size a scaled drawing
+// would blur its ruled lines into a wash. Four rings, five ruled lines on every other row, the
+// margin, and the pen as a two-pixel diagonal with its cap, tip and nib.
+std::vector<Mark> SmallNotebook()
+{
+    const QColor black(0, 0, 0), navy(0, 0, 128), maroon(128, 0, 0), grey(128, 128, 128);
+    const QColor silver(192, 192, 192), white(255, 255, 255), red(255, 0, 0), yellow(255, 255, 0), blue(0, 0, 255);
+    using K = Mark::Kind;
+    const auto line = [](QColor ink, QPoint from, QPoint to) { return Mark{K::Line, ink, {}, {}, {from, to}}; };
+    const auto dot = [](QColor ink, QPoint at) { return Mark{K::Dot, ink, {}, {}, {at}}; };
+
+    std::vector<Mark> marks{{K::Fill, {}, grey, QRect(4, 2, 10, 13), {}},
+                            {K::Box, black, white, QRect(2, 1, 10, 12), {}}};
+    for (int y = 4; y <= 12; y += 2)
+        marks.push_back(line(blue, {4, y}, {10, y}));
+    marks.push_back(line(red, {5, 2}, {5, 12}));
+    for (int y = 3; y <= 12; y += 3)
+        marks.push_back(line(black, {1, y}, {3, y}));
+    // The pen, from its cap at the top right down to its nib on the page.
+    marks.push_back(dot(maroon, {14, 1}));
+    marks.push_back(line(maroon, {13, 2}, {14, 2}));
+    for (int y = 3; y <= 8; ++y) {
+        marks.push_back(line(yellow, {15 - y, y}, {16 - y, y}));
+        marks.push_back(dot(black, {17 - y, y}));
+    }
+    marks.push_back(line(silver, {6, 9}, {7, 9}));
+    marks.push_back(dot(navy, {5, 10}));
+    return marks;
+}
+
 QImage NewIcon(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32);
@@ -77,10 +108,11 @@ QImage NewIcon(int size)
     return image;
 }
 
-// The marks pixel by pixel at their own size: the window icon, sharp in the sixteen standard colours.
-QImage PixelIcon(const std::vector<Mark>& marks)
+// The marks pixel by pixel at their own size, `size` pixels square: the window icon, sharp in the
+// sixteen standard colours, and the smallest icon.
+QImage PixelIcon(const std::vector<Mark>& marks, int size = kGrid)
 {
-    QImage image = NewIcon(kGrid);
+    QImage image = NewIcon(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
     for (const Mark& m : marks) {
@@ -238,7 +270,9 @@ int main(int argc, char** argv)
 
     bool ok = SavePng(windowIcon, source.filePath(QStringLiteral("resources/icon.png")));
     for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage image = size == kGrid ? windowIcon : ScaledIcon(marks, size);
+        const QImage image = size == kGrid ? windowIcon
+                             : size == 16  ? PixelIcon(SmallNotebook(), 16)
+                                           : ScaledIcon(marks, size);
         ok &= SavePng(image, hicolor + QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(kIconName));
     }
     ok &= SaveText(SvgIcon(marks), hicolor + QStringLiteral("scalable/apps/%1.svg").arg(kIconName));

@@ -325,20 +325,20 @@ TEST_F(OnDesktop, TheWindowSitsCentredOnTheScreenWithItsTitle)
 
 TEST_F(OnDesktop, AtTwoHundredPercentTheTitleStripIsOnTheScreenAndTheCornersStayFortyPixels)
 {
-    start(1920, 1080, 2);
+    start(2560, 1600, 2);
     const Rect placed = drill->placement();
     EXPECT_EQ(placed.width, 1600);
     EXPECT_EQ(placed.height, 1200);
-    EXPECT_TRUE(placed.x >= 0 && placed.y >= 0 && placed.x + 2 * 798 <= 1920)
-        << "The title strip is not on the 1920 x 1080 screen: the window's top-left is at "
+    EXPECT_TRUE(placed.x >= 0 && placed.y >= 0 && placed.x + 2 * 798 <= 2560)
+        << "The title strip is not on the 2560 x 1600 screen: the window's top-left is at "
         << ToString(placed.topLeft());
     expectCornersCutByFortyPixelEllipses();
-    screenshotIfAsked("conjugacio-200-percent-1920x1080.png");
+    screenshotIfAsked("conjugacio-200-percent-2560x1600.png");
 }
 
 TEST_F(OnDesktop, AtTwoHundredPercentADropLandsOnItsTarget)
 {
-    start(1920, 1080, 2);
+    start(2560, 1600, 2);
     expectDropLands(2);
 }
 

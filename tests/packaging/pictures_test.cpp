@@ -1,6 +1,6 @@
-// The pictures the drill ships: the icons in the repository are the ones draw-icon draws, each at the
-// size its folder names, and every button face has a twice-as-large face for screens at 200 %, in the
-// Qt resources beside it.
+// The pictures the drill ships: the icons and the button faces in the repository are the ones
+// draw-icon and draw-faces draw, each icon at the size its folder names, and every button face has
+// a twice-as-large face for screens at 200 %, in the Qt resources beside it.
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -63,6 +63,48 @@ private slots:
         const QString svg = QStringLiteral("data/icons/hicolor/scalable/apps/%1.svg").arg(kIconName);
         QVERIFY2(!Contents(QDir(kSource).filePath(svg)).isEmpty(), qPrintable(svg));
         QCOMPARE(Contents(QDir(kSource).filePath(svg)), Contents(QDir(drawn.path()).filePath(svg)));
+    }
+
+    // The 16 and 32 pixel icons are drawn for their size, pixel by pixel: every pixel is either
+    // transparent or one of the sixteen standard colours, none blended from a larger drawing.
+    void smallIconsAreDrawnPixelByPixel()
+    {
+        QSet<QRgb> standard;
+        for (int r : {0, 128, 255})
+            for (int g : {0, 128, 255})
+                for (int b : {0, 128, 255})
+                    standard.insert(qRgb(r, g, b));
+        standard.insert(qRgb(192, 192, 192));
+        for (int size : {16, 32}) {
+            const QString png = QStringLiteral("data/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kIconName);
+            const QImage icon = Load(QDir(kSource).filePath(png));
+            for (int y = 0; y < icon.height(); ++y)
+                for (int x = 0; x < icon.width(); ++x) {
+                    const QRgb pixel = icon.pixel(x, y);
+                    const bool plain = qAlpha(pixel) == 0 || (qAlpha(pixel) == 255 && standard.contains(pixel));
+                    QVERIFY2(plain,
+                             qPrintable(QStringLiteral("%1: the pixel at (%2, %3) is blended").arg(png).arg(x).arg(y)));
+                }
+        }
+    }
+
+    // The program draws the faces for other scales with the code that drew these.
+    void committedFacesAreTheDrawnOnes()
+    {
+        QTemporaryDir drawn;
+        QVERIFY(drawn.isValid());
+        QProcess draw;
+        draw.start(QStringLiteral(CONJUGACIO_DRAW_FACES), {drawn.path()});
+        QVERIFY(draw.waitForFinished(30000));
+        QCOMPARE(draw.exitCode(), 0);
+        for (const QString& name : FaceNames())
+            for (const QString& suffix : {QStringLiteral(".png"), QStringLiteral("@2x.png")}) {
+                const QString png = QStringLiteral("faces/") + name + suffix;
+                const QImage committed = Load(kSource + QStringLiteral("/resources/") + png);
+                QVERIFY2(!committed.isNull(), qPrintable(png));
+                QVERIFY2(committed == Load(QDir(drawn.path()).filePath(png)),
+                         qPrintable(png + " differs from what draw-faces draws; draw it again"));
+            }
     }
 
     void iconsHaveTheSizeOfTheirFolder()

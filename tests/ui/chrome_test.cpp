@@ -1,5 +1,7 @@
-// What the three windows share, on its own: where a window goes on its screen and the size of its
-// rounded outline in device pixels. Run once at 100 % and once at 200 %.
+// What the three windows share, on its own: where a window goes on its screen, the size of its
+// rounded outline in device pixels and the faces drawn for the screen's scale. Run at 100 %, 125 %,
+// 150 % and 200 %.
+#include "ui/chrome/buttons.h"
 #include "ui/chrome/faces.h"
 #include "ui/chrome/outline.h"
 #include "ui/chrome/window_frame.h"
@@ -13,7 +15,7 @@ namespace {
 qreal ExpectedRatio()
 {
     return qEnvironmentVariableIsSet("CONJUGACIO_EXPECTED_RATIO")
-               ? qEnvironmentVariableIntValue("CONJUGACIO_EXPECTED_RATIO")
+               ? qEnvironmentVariable("CONJUGACIO_EXPECTED_RATIO").toDouble()
                : 1.0;
 }
 
@@ -81,9 +83,10 @@ private slots:
         QVERIFY(outline.contains(QPoint(w - 1, h - 21)));
     }
 
-    // A face keeps its size on the screen and, above 100 %, is drawn from the picture made at
-    // twice the size rather than blown up from the small one.
-    void facesAreSharpAtTheScreensScale()
+    // A face keeps its size on the screen and is drawn for the screen's scale: at 100 % and 200 %
+    // it is the picture in the resources, at any other scale one of as many screen pixels as it
+    // covers there, rather than a picture made for another scale and smoothed.
+    void facesAreDrawnForTheScreensScale()
     {
         QWidget window;
         const qreal ratio = window.devicePixelRatioF();
@@ -93,10 +96,61 @@ private slots:
             const QString file = QString::fromLatin1(name);
             const QImage small = chrome::ReadPng(QStringLiteral(":/faces/%1.png").arg(file));
             const QPixmap face = chrome::LoadFace(file, ratio);
-            QCOMPARE(face.deviceIndependentSize(), QSizeF(small.size()));
-            const QImage expected = ratio > 1 ? chrome::ReadPng(QStringLiteral(":/faces/%1@2x.png").arg(file)) : small;
-            QCOMPARE(face.toImage().convertToFormat(QImage::Format_ARGB32),
-                     expected.convertToFormat(QImage::Format_ARGB32));
+            QCOMPARE(face.devicePixelRatio(), ratio);
+            QCOMPARE(face.size(), QSize(qRound(small.width() * ratio), qRound(small.height() * ratio)));
+            if (ratio == 1.0 || ratio == 2.0) {
+                const QImage expected =
+                    ratio > 1 ? chrome::ReadPng(QStringLiteral(":/faces/%1@2x.png").arg(file)) : small;
+                QCOMPARE(face.toImage().convertToFormat(QImage::Format_ARGB32),
+                         expected.convertToFormat(QImage::Format_ARGB32));
+            }
+        }
+    }
+
+    // The close and minimise boxes, as their buttons show them: at every scale the glyph lies on
+    // whole screen pixels, in the box's colour and the ink's alone, as symmetric as it is drawn.
+    void boxGlyphsLieOnWholeScreenPixels()
+    {
+        for (const char* box : {"close", "minimise"}) {
+            QWidget window;
+            window.resize(40, 40);
+            chrome::FaceButton button(chrome::LoadFaces(box, window.devicePixelRatioF()), &window);
+            button.setGeometry(0, 0, 11, 11);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const qreal ratio = window.devicePixelRatioF();
+            const int side = qRound(11 * ratio);
+            const QImage picture = button.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, side, side);
+            const QRgb ground = picture.pixel(0, 0);
+            QSet<QRgb> colours;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    colours.insert(picture.pixel(x, y));
+                    QVERIFY2(picture.pixel(x, y) == picture.pixel(side - 1 - x, y),
+                             qPrintable(QStringLiteral("%1 box at %2 %: not symmetric at (%3, %4)")
+                                            .arg(QLatin1String(box))
+                                            .arg(ratio * 100)
+                                            .arg(x)
+                                            .arg(y)));
+                }
+            QVERIFY2(colours.size() == 2, qPrintable(QStringLiteral("%1 box at %2 %: %3 colours, not the box's and "
+                                                                    "the ink's alone")
+                                                         .arg(QLatin1String(box))
+                                                         .arg(ratio * 100)
+                                                         .arg(colours.size())));
+            // The first row with ink: one stroke (the bar) or two (the cross), each as thick as the
+            // scale rounded.
+            const int stroke = std::max(1, qRound(ratio));
+            for (int y = 0; y < side; ++y) {
+                int ink = 0;
+                for (int x = 0; x < side; ++x)
+                    ink += picture.pixel(x, y) != ground;
+                if (ink == 0)
+                    continue;
+                if (QLatin1String(box) == QLatin1String("close"))
+                    QCOMPARE(ink, 2 * stroke);
+                break;
+            }
         }
     }
 };

@@ -2,6 +2,9 @@
 
 #include <QImageReader>
 
+#include "ui/chrome/face_pictures.h"
+#include "ui/chrome/layout_scale.h"
+
 namespace chrome {
 
 QImage ReadPng(const QString& path)
@@ -14,15 +17,17 @@ QImage ReadPng(const QString& path)
 
 QPixmap LoadFace(const QString& name, qreal devicePixelRatio)
 {
-    const QString path = QStringLiteral(":/faces/%1.png").arg(name);
-    if (devicePixelRatio > 1.0) {
-        QImage sharp = ReadPng(QStringLiteral(":/faces/%1@2x.png").arg(name));
-        if (!sharp.isNull()) {
-            sharp.setDevicePixelRatio(2.0);
-            return QPixmap::fromImage(std::move(sharp));
-        }
-    }
-    return QPixmap::fromImage(ReadPng(path));
+    // Screen pixels per pixel of the layout.
+    const double ratio = devicePixelRatio * LayoutScale();
+    QImage face;
+    if (ratio == 1.0)
+        face = ReadPng(QStringLiteral(":/faces/%1.png").arg(name));
+    else if (ratio == 2.0)
+        face = ReadPng(QStringLiteral(":/faces/%1@2x.png").arg(name));
+    else
+        face = DrawFace(name, ratio);
+    face.setDevicePixelRatio(devicePixelRatio);
+    return QPixmap::fromImage(std::move(face));
 }
 
 FaceSet LoadFaces(const char* button, qreal devicePixelRatio)

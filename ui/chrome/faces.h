@@ -14,8 +14,10 @@ enum class Face { Normal = 0, Hover = 1, Pressed = 2 };
 // A button's three faces, indexed by Face.
 using FaceSet = std::array<QPixmap, 3>;
 
-// A face from the program's resources, `:/faces/<name>.png`. On a screen scaled above 100 % it is
-// the picture drawn at twice the size, so that it stays as sharp as the text beside it.
+// A face for a window of the given device-pixel ratio, at the layout scale: at 100 % the picture
+// `:/faces/<name>.png` of the program's resources, at 200 % the one drawn at twice the size
+// (`<name>@2x.png`), at any other scale the face drawn for it, so that it stays as sharp as the
+// text beside it.
 QPixmap LoadFace(const QString& name, qreal devicePixelRatio);
 
 // A button's faces `<button>_normal`, `_hover` and `_pressed`.

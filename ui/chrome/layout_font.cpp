@@ -1,5 +1,7 @@
 #include "ui/chrome/layout_font.h"
 
+#include "ui/chrome/layout_scale.h"
+
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHash>
@@ -66,7 +68,7 @@ namespace chrome {
 QFont LayoutFont(const char* family, double points, bool bold)
 {
     QFont font(InstalledFamily(QString::fromLatin1(family)));
-    font.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    font.setPixelSize(int(std::lround(points * 96.0 / 72.0 * LayoutScale())));
     font.setBold(bold);
     return font;
 }

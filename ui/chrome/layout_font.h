@@ -6,7 +6,7 @@
 namespace chrome {
 
 // A font of the layouts: the size in points at 96 dots per inch, held in pixels so that text and
-// controls scale together.
+// controls scale together, at the layout scale.
 QFont LayoutFont(const char* family, double points, bool bold);
 
 // Starts reading the system's font configuration on a second thread, so that it is ready, or

@@ -1,5 +1,6 @@
 #include "ui/chrome/outline.h"
 
+#include "ui/chrome/smooth_corners.h"
 #include "ui/chrome/x11.h"
 
 #include <QGuiApplication>
@@ -76,6 +77,10 @@ void ApplyRoundedRegion(QWidget* window)
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         return;  // no window outlines there, and a warning at every try
     const QRegion outline = DeviceOutline(window);
+    // A window with smooth corners draws its own outline while a compositor shows it; it takes the
+    // pointer only inside the outline.
+    if (HasSmoothCorners(window) && x11::CompositorRunning() && x11::SetInputShape(window, outline))
+        return;
     // X11 takes the outline in device pixels, so the corners keep their size at any scale. Qt's
     // own mask is in device-independent pixels and scales the corners with the window.
     if (x11::SetShape(window, outline))

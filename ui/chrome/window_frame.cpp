@@ -1,5 +1,7 @@
 #include "ui/chrome/window_frame.h"
 
+#include "ui/chrome/layout_scale.h"
+#include "ui/chrome/smooth_corners.h"
 #include "ui/chrome/x11.h"
 
 #include <QEvent>
@@ -24,6 +26,8 @@ void MakeFrameless(QWidget* window, bool quitOnClose)
     if (x11)
         x11::SetTaskBarEntry(window, false);
     KeepReachableWhenMinimised(window);
+    if (CompositedDesktop())
+        UseSmoothCorners(window);
     // Tool windows do not end the program when closed; say again what this window does.
     window->setAttribute(Qt::WA_QuitOnClose, quitOnClose);
 }
@@ -164,6 +168,8 @@ private:
         // then still holds it minimised, and a later minimise would change nothing.
         if (window_->windowState() & Qt::WindowMinimized)
             window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        // Where Qt saw the restore before the program did, its hints still say iconic.
+        x11::SetInitialStateNormal(window_);
         QWidget* window = window_;
         QMetaObject::invokeMethod(
             window, [window] { SetTaskBarEntry(window, false); }, Qt::QueuedConnection);
@@ -207,6 +213,7 @@ QPoint CentredPlacement(const QRect& available, const QSize& size)
 
 void CentreOnScreen(QWidget* window)
 {
+    ScaleLayout(window);
     QScreen* screen = window->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace chrome {
 
-// Frameless, without a task-bar button, and reachable when minimised. quitOnClose says whether closing the window may
+// Frameless, without a task-bar button, and reachable when minimised; drawn with smooth corners
+// where a compositor blends the windows. quitOnClose says whether closing the window may
 // end the program (the exercise window) or not (the pop-ups).
 void MakeFrameless(QWidget* window, bool quitOnClose);
 
@@ -35,7 +36,7 @@ void MinimiseWithTaskBarEntry(QWidget* window);
 QPoint CentredPlacement(const QRect& available, const QSize& size);
 
 // Places the window by that rule on the available area of its screen (the primary screen if it
-// has none yet).
+// has none yet), brought to the layout scale first.
 void CentreOnScreen(QWidget* window);
 
 }  // namespace chrome

@@ -151,18 +151,84 @@ private:
 
 bool Active() { return Connection() != nullptr; }
 
+namespace {
+
+void SetShapeRectangles(xcb_connection_t* connection, xcb_window_t window, xcb_shape_kind_t kind,
+                        const QRegion& outline)
+{
+    QVarLengthArray<xcb_rectangle_t, 128> rectangles;
+    for (const QRect& r : outline)
+        rectangles.append({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()), static_cast<uint16_t>(r.width()),
+                           static_cast<uint16_t>(r.height())});
+    xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, kind, XCB_CLIP_ORDERING_UNSORTED, window, 0, 0,
+                         static_cast<uint32_t>(rectangles.size()), rectangles.constData());
+}
+
+}  // namespace
+
 bool SetShape(QWidget* window, const QRegion& outline)
 {
     xcb_connection_t* connection = Connection();
     if (!connection)
         return false;
-    QVarLengthArray<xcb_rectangle_t, 128> rectangles;
-    for (const QRect& r : outline)
-        rectangles.append({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()), static_cast<uint16_t>(r.width()),
-                           static_cast<uint16_t>(r.height())});
-    xcb_shape_rectangles(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
-                         static_cast<xcb_window_t>(window->winId()), 0, 0, static_cast<uint32_t>(rectangles.size()),
-                         rectangles.constData());
+    SetShapeRectangles(connection, static_cast<xcb_window_t>(window->winId()), XCB_SHAPE_SK_BOUNDING, outline);
+    xcb_flush(connection);
+    return true;
+}
+
+bool SetInputShape(QWidget* window, const QRegion& outline)
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return false;
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    xcb_shape_mask(connection, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, id, 0, 0, XCB_NONE);
+    SetShapeRectangles(connection, id, XCB_SHAPE_SK_INPUT, outline);
+    xcb_flush(connection);
+    return true;
+}
+
+bool CompositorRunning()
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return false;
+    static const xcb_atom_t selection = [connection] {
+        char* host = nullptr;
+        int display = 0, screen = 0;
+        if (xcb_parse_display(nullptr, &host, &display, &screen))
+            std::free(host);
+        return Atom(connection, ("_NET_WM_CM_S" + QByteArray::number(screen)).constData());
+    }();
+    const auto cookie = xcb_get_selection_owner(connection, selection);
+    std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> reply(
+        xcb_get_selection_owner_reply(connection, cookie, nullptr), &std::free);
+    return reply && reply->owner != XCB_WINDOW_NONE;
+}
+
+bool SetInitialStateNormal(QWidget* window)
+{
+    xcb_connection_t* connection = Connection();
+    if (!connection)
+        return false;
+    if (!window->internalWinId())
+        return true;
+    // WM_HINTS: flags, input, initial state, then the icon and group fields (ICCCM 4.1.2.4).
+    constexpr uint32_t kStateHint = 1u << 1;
+    constexpr uint32_t kNormalState = 1;
+    constexpr int kInitialState = 2;
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const auto cookie = xcb_get_property(connection, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, 9);
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(connection, cookie, nullptr), &std::free);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 9 * 4)
+        return true;
+    uint32_t hints[9];
+    std::memcpy(hints, xcb_get_property_value(reply.get()), sizeof(hints));
+    if (!(hints[0] & kStateHint) || hints[kInitialState] == kNormalState)
+        return true;
+    hints[kInitialState] = kNormalState;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32, 9, hints);
     xcb_flush(connection);
     return true;
 }
@@ -183,7 +249,10 @@ bool SetTaskBarEntry(QWidget* window, bool entry)
 
 bool Active() { return false; }
 bool SetShape(QWidget*, const QRegion&) { return false; }
+bool SetInputShape(QWidget*, const QRegion&) { return false; }
+bool CompositorRunning() { return false; }
 bool SetTaskBarEntry(QWidget*, bool) { return false; }
+bool SetInitialStateNormal(QWidget*) { return false; }
 
 #endif
 

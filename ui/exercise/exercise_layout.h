@@ -26,6 +26,8 @@ inline const QColor kPanelOrange(242, 180, 102);
 }  // namespace look
 
 struct ExerciseLayout {
+    static constexpr QSize kWindowSize{800, 600};
+
     // Creates every control of the window, children of `window`.
     void build(QWidget* window);
 

@@ -60,7 +60,7 @@ ExerciseWindow::ExerciseWindow(std::unique_ptr<engine::UniformSource> source, co
     setWindowTitle(QStringLiteral("La conjugació dels verbs."));
     setWindowIcon(QPixmap::fromImage(chrome::ReadPng(QStringLiteral(":/icon.png"))));
     chrome::MakeFrameless(this, /*quitOnClose=*/true);
-    setFixedSize(800, 600);
+    setFixedSize(kWindowSize);
     chrome::SetBackground(this, look::kWindowRed);
     setFont(chrome::LayoutFont("MS Sans Serif", 8.25, false));
     setMouseTracking(true);
