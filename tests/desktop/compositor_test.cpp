@@ -43,7 +43,7 @@ TEST(UnderACompositor, TheWindowDrawsItsCornersWithSmoothEdges)
     };
     EXPECT_TRUE(within(x.outline(drill.window()), {1, 1}))
         << "The window system still cuts the window's corners, with hard edges";
-    const std::vector<Rect> input = InputOutline(desktop.displayName(), drill.window());
+    const std::vector<Rect> input = x.inputOutline(drill.window());
     EXPECT_FALSE(within(input, {1, 1})) << "The window takes the pointer outside its rounded outline";
     EXPECT_TRUE(within(input, {10, 10}));
 

@@ -1,6 +1,11 @@
 #include "desktop.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
 #include <stdexcept>
 
 #include "wait.h"
@@ -59,6 +64,19 @@ void Desktop::checkWindowManager(std::chrono::milliseconds limit)
     if (!display_->syncWindowManager(limit))
         throw WindowSystemFault("openbox did not answer on " + displayName() + " within " + Seconds(limit) + ":"
                                 + Tail(windowManager_->logPath()));
+}
+
+void Desktop::reportFailure(const std::string& drillLog)
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests
+    std::filesystem::create_directories("desktop-failures");
+    const auto shot = std::filesystem::absolute("desktop-failures") / (name + ".png");
+    if (SavePng(display().captureScreen(), shot.string()))
+        std::cout << "The screen at the failure: " << shot.string() << "\n";
+    if (!drillLog.empty())
+        std::cout << "The drill's output:" << Tail(drillLog) << "\n";
 }
 
 }  // namespace desktop

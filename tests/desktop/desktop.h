@@ -28,6 +28,10 @@ public:
     // A private folder for the programs' home, logs and runtime files.
     const std::string& folder() const { return folder_.path(); }
 
+    // After a failed test: saves the screen as desktop-failures/<test>.png and prints where, then
+    // the end of the drill's output from `drillLog` (if any).
+    void reportFailure(const std::string& drillLog);
+
     // Returns once the window manager has handled everything sent to it so far; throws
     // WindowSystemFault, saying what is wrong, if it has ended or does not answer within `limit`.
     void checkWindowManager(std::chrono::milliseconds limit);

@@ -183,10 +183,14 @@ std::optional<Rect> Display::placement(xcb_window_t window)
     return Rect{onRoot->dst_x, onRoot->dst_y, geometry->width, geometry->height};
 }
 
-std::vector<Rect> Display::outline(xcb_window_t window)
+std::vector<Rect> Display::outline(xcb_window_t window) { return shape(window, XCB_SHAPE_SK_BOUNDING); }
+
+std::vector<Rect> Display::inputOutline(xcb_window_t window) { return shape(window, XCB_SHAPE_SK_INPUT); }
+
+std::vector<Rect> Display::shape(xcb_window_t window, std::uint8_t kind)
 {
-    const auto reply = Own(xcb_shape_get_rectangles_reply(
-        connection_, xcb_shape_get_rectangles(connection_, window, XCB_SHAPE_SK_BOUNDING), nullptr));
+    const auto reply =
+        Own(xcb_shape_get_rectangles_reply(connection_, xcb_shape_get_rectangles(connection_, window, kind), nullptr));
     std::vector<Rect> rectangles;
     if (!reply)
         return rectangles;

@@ -93,6 +93,8 @@ public:
     std::optional<Rect> placement(xcb_window_t window);
     // The window's bounding outline, in its own coordinates.
     std::vector<Rect> outline(xcb_window_t window);
+    // The part of the window that takes the pointer, as the X shape extension has it.
+    std::vector<Rect> inputOutline(xcb_window_t window);
 
     Image capture(const Rect& area);
     Image captureScreen() { return capture({0, 0, width(), height()}); }
@@ -140,6 +142,7 @@ public:
     void requestIconify(xcb_window_t window);
 
 private:
+    std::vector<Rect> shape(xcb_window_t window, std::uint8_t kind);
     static constexpr std::chrono::milliseconds kRecheck{25};
 
     // Sleeps until an event comes or `limit` passes, then takes every event there is.

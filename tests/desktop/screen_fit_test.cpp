@@ -48,14 +48,8 @@ class OnEveryScreen : public ::testing::TestWithParam<Screen> {
 protected:
     void TearDown() override
     {
-        if (HasFailure() && desktop_) {
-            const std::string shot = "desktop-failures/" + std::string(GetParam().name) + ".png";
-            std::system("mkdir -p desktop-failures");
-            if (SavePng(desktop_->display().captureScreen(), shot))
-                std::cout << "The screen at the failure: " << shot << "\n";
-            if (drill_)
-                std::cout << "The drill's output:" << Tail(drill_->process().logPath()) << "\n";
-        }
+        if (HasFailure() && desktop_)
+            desktop_->reportFailure(drill_ ? drill_->process().logPath() : std::string());
     }
 
     std::unique_ptr<Desktop> desktop_;

@@ -126,20 +126,6 @@ int WindowDepth(const std::string& displayName, xcb_window_t window)
     return geometry ? geometry->depth : 0;
 }
 
-std::vector<Rect> InputOutline(const std::string& displayName, xcb_window_t window)
-{
-    const Connection connection(displayName);
-    const auto reply = Own(xcb_shape_get_rectangles_reply(
-        connection, xcb_shape_get_rectangles(connection, window, XCB_SHAPE_SK_INPUT), nullptr));
-    std::vector<Rect> rectangles;
-    if (!reply)
-        return rectangles;
-    const xcb_rectangle_t* r = xcb_shape_get_rectangles_rectangles(reply.get());
-    for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(reply.get()); ++i)
-        rectangles.push_back({r[i].x, r[i].y, r[i].width, r[i].height});
-    return rectangles;
-}
-
 void SetXResources(const std::string& displayName, const std::string& resources)
 {
     xcb_connection_t* connection = Connect(displayName);

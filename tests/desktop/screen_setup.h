@@ -34,7 +34,6 @@ bool CompositorRunning(const std::string& displayName);
 // How a window is drawn: the depth of its pixels (32 with an alpha channel), and the outline in
 // which it takes the pointer, in its own coordinates.
 int WindowDepth(const std::string& displayName, xcb_window_t window);
-std::vector<Rect> InputOutline(const std::string& displayName, xcb_window_t window);
 
 // Sets the X resources (RESOURCE_MANAGER on the root window) that programs read as they start,
 // such as "Xft.dpi:\t144\n" for a desktop scaled to 150 %.

@@ -145,16 +145,8 @@ protected:
 
     void TearDown() override
     {
-        if (HasFailure() && desktop_) {
-            std::filesystem::create_directories("desktop-failures");
-            const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-            const auto shot = std::filesystem::absolute("desktop-failures")
-                              / (std::string(test->test_suite_name()) + "." + test->name() + ".png");
-            if (SavePng(x().captureScreen(), shot.string()))
-                std::cout << "The screen at the failure: " << shot.string() << "\n";
-            if (drill)
-                std::cout << "The drill's output:" << Tail(drill->process().logPath()) << "\n";
-        }
+        if (HasFailure() && desktop_)
+            desktop_->reportFailure(drill ? drill->process().logPath() : std::string());
         drill.reset();
         desktop_.reset();
     }
