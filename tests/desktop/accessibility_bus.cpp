@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -50,14 +52,19 @@ AccessibilityBus::AccessibilityBus(const std::string& folder)
     mkdir((folder + "/runtime").c_str(), 0700);
     const std::string socket = folder + "/session-bus";
     address_ = "unix:path=" + socket;
+    // The daemon prints its address once it listens; the socket's file exists a moment before.
     daemon_ = std::make_unique<support::ChildProcess>(
-        std::vector<std::string>{"dbus-daemon", "--session", "--nofork", "--address=" + address_},
+        std::vector<std::string>{"dbus-daemon", "--session", "--nofork", "--print-address", "--address=" + address_},
         sessionEnvironment(folder), folder + "/dbus-daemon.log");
-    struct stat info {};
+    const auto listening = [&] {
+        std::ifstream log(daemon_->logPath());
+        const std::string said((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+        return said.find(socket) != std::string::npos;
+    };
     const auto deadline = std::chrono::steady_clock::now() + StartLimit();
-    while (stat(socket.c_str(), &info) != 0 && std::chrono::steady_clock::now() < deadline)
+    while (!listening() && std::chrono::steady_clock::now() < deadline && !daemon_->waitForExit(0ms))
         std::this_thread::sleep_for(10ms);
-    if (stat(socket.c_str(), &info) != 0)
+    if (!listening())
         throw std::runtime_error("dbus-daemon did not start:" + support::Tail(daemon_->logPath()));
     std::vector<std::string> environment = sessionEnvironment(folder);
     environment.push_back(environmentEntry());

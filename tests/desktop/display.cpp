@@ -95,6 +95,9 @@ Display::Display(const std::string& name)
     // its children (frames mapped, moved, unmapped) and any drawing on the screen. Messages sent to
     // the root for the window manager come too; Qt sends its answers to pings to those who watch
     // the root's own structure.
+    // A key held while the machine is busy must not repeat: each press is one keystroke.
+    const std::uint32_t noRepeat = XCB_AUTO_REPEAT_MODE_OFF;
+    xcb_change_keyboard_control(connection_, XCB_KB_AUTO_REPEAT_MODE, &noRepeat);
     const std::uint32_t rootEvents =
         XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_, root(), XCB_CW_EVENT_MASK, &rootEvents);
@@ -326,10 +329,14 @@ void Display::releaseButton(int button) { fakeInput(XCB_BUTTON_RELEASE, static_c
 
 void Display::typeChord(std::initializer_list<std::uint32_t> keysyms)
 {
+    // The keys are looked up first, so that nothing waits between their presses and releases.
+    std::vector<std::uint8_t> keys;
     for (std::uint32_t keysym : keysyms)
-        fakeInput(XCB_KEY_PRESS, keycode(keysym));
-    for (auto keysym = std::rbegin(keysyms); keysym != std::rend(keysyms); ++keysym)
-        fakeInput(XCB_KEY_RELEASE, keycode(*keysym));
+        keys.push_back(keycode(keysym));
+    for (std::uint8_t key : keys)
+        fakeInput(XCB_KEY_PRESS, key);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        fakeInput(XCB_KEY_RELEASE, *key);
 }
 
 std::uint8_t Display::keycode(std::uint32_t keysym)

@@ -40,9 +40,9 @@ protected:
 
     Accessible drillOnTheBus(std::chrono::milliseconds limit)
     {
-        Accessible found;
-        reader->waitUntil([&] { return (found = reader->application(QStringLiteral("conjugacio"))).valid(); }, limit);
-        return found;
+        reader->waitUntil([&] { return (application_ = reader->application(QStringLiteral("conjugacio"))).valid(); },
+                          limit);
+        return application_;
     }
 
     // Presses `keysym` (with Shift if asked) and waits for the focus to move.
@@ -53,6 +53,7 @@ protected:
             desktop_->display().typeChord({XK_Shift_L, keysym});
         else
             desktop_->display().typeChord({keysym});
+        caughtUp();
         reader->waitUntil([&] { return reader->focused().valid(); }, ReactionLimit());
         return reader->focused();
     }
@@ -61,6 +62,7 @@ protected:
     QStringList hear(std::uint32_t keysym)
     {
         desktop_->display().typeChord({keysym});
+        caughtUp();
         QStringList heard;
         reader->waitUntil([&] { return !(heard += reader->takeNotifications()).isEmpty(); }, ReactionLimit());
         return heard;
@@ -90,6 +92,19 @@ protected:
     std::unique_ptr<AtSpiClient> reader;
 
 private:
+    // Returns once the drill has handled the keys sent so far and what it told screen readers of
+    // them has reached the reader: the drill answers the reader's call after the events it sent
+    // before, and the bus keeps their order. Without it a late event of one key could pass for the
+    // next key's.
+    void caughtUp()
+    {
+        drill_->settle();
+        if (application_.valid())
+            reader->name(application_);
+        reader->waitUntil([] { return true; }, 0ms);
+    }
+
+    Accessible application_;
     std::unique_ptr<Desktop> desktop_;
     std::unique_ptr<AccessibilityBus> bus_;
     std::unique_ptr<Drill> drill_;
@@ -125,11 +140,16 @@ TEST_F(ScreenReader, HearsEachStepOfAnExerciseAndWhereEachControlStands)
     EXPECT_EQ(hear(XK_Escape), QStringList{taken + ", deixada"});
     EXPECT_EQ(hear(XK_space), QStringList{taken + ", agafada"});
 
-    const Accessible target = tabTo(named(QStringLiteral("1 persona singular")));
+    // The first exercise may be the imperative, which has no first person singular.
+    const Accessible frame = reader->children(drill).at(0);
+    const bool imperative = reader->description(frame).contains(QLatin1String("imperatiu"));
+    const Accessible target =
+        tabTo(named(imperative ? QStringLiteral("2 persona singular") : QStringLiteral("1 persona singular")));
     ASSERT_TRUE(target.valid());
-    EXPECT_EQ(position(target), std::make_pair(1, 6));
-    EXPECT_EQ(hear(XK_Return), QStringList{"1 persona singular: " + taken});
-    EXPECT_EQ(reader->name(target), "1 persona singular: " + taken);
+    EXPECT_EQ(position(target), std::make_pair(1, imperative ? 5 : 6));
+    const QString person = reader->name(target).section(QLatin1Char(':'), 0, 0);
+    EXPECT_EQ(hear(XK_Return), QStringList{person + ": " + taken});
+    EXPECT_EQ(reader->name(target), person + ": " + taken);
     EXPECT_EQ(hear(XK_space), QStringList{taken + ", agafada"});
     ASSERT_TRUE(tabTo(named(QStringLiteral("buit")), /*backwards=*/true).valid());
     EXPECT_EQ(hear(XK_space), QStringList{taken + ", a les propostes"});
@@ -143,7 +163,6 @@ TEST_F(ScreenReader, HearsEachStepOfAnExerciseAndWhereEachControlStands)
 
     // New exercises until the imperative, whose five persons are "1 of 5" to "5 of 5".
     ASSERT_TRUE(tabTo(named(QStringLiteral("Altre verb."), atspi::kPushButton), /*backwards=*/true).valid());
-    const Accessible frame = reader->children(drill).at(0);
     QString told;
     for (int i = 0; i < 80 && !told.contains(QLatin1String("imperatiu")); ++i) {
         const QStringList heard = hear(XK_Return);

@@ -102,6 +102,7 @@ protected:
         drill->click(kRedSpot);
         ASSERT_TRUE(WaitUntil([&] { return activeWindow() == drill->window(); }))
             << "A click on the window did not give it the focus";
+        drill->settle();  // openbox is done with the click before the next one comes
     }
 
     // Opens a pop-up the way `open` does and checks that it stays above the exercise window, and
@@ -121,6 +122,7 @@ protected:
             << "The " << popup << " is in the task bar";
         const std::optional<Rect> where = x().placement(shown);
         ASSERT_TRUE(where);
+        drill->settle();  // the pop-up has drawn itself
         const Image before = x().capture(*where);
 
         drill->click(kRedSpot);
