@@ -27,9 +27,9 @@ inline constexpr Rect kBoard{0, 40, 800, 450};
 // Plain red spots, away from every control.
 inline constexpr Point kRedBelowPersons{68, 490};
 
-// Réponse_<row>, the target beside person `row`.
+// The target beside person `row`.
 Rect Target(int row);
-// Item_<slot> for the first three columns of the pool, slots 0 to 29.
+// The pool's label in `slot`, for the first three columns of the pool, slots 0 to 29.
 Rect PoolLabel(int slot);
 }  // namespace layout
 
