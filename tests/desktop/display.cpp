@@ -91,13 +91,13 @@ Display::Display(const std::string& name)
     const auto xtest = Own(xcb_test_get_version_reply(connection_, xcb_test_get_version(connection_, 2, 2), nullptr));
     if (!xtest)
         throw std::runtime_error("the X server " + name + " has no XTEST extension");
+    // A key held while the machine is busy must not repeat: each press is one keystroke.
+    const std::uint32_t noRepeat = XCB_AUTO_REPEAT_MODE_OFF;
+    xcb_change_keyboard_control(connection_, XCB_KB_AUTO_REPEAT_MODE, &noRepeat);
     // What wakes a wait: the root's properties (the window manager's lists, the active window),
     // its children (frames mapped, moved, unmapped) and any drawing on the screen. Messages sent to
     // the root for the window manager come too; Qt sends its answers to pings to those who watch
     // the root's own structure.
-    // A key held while the machine is busy must not repeat: each press is one keystroke.
-    const std::uint32_t noRepeat = XCB_AUTO_REPEAT_MODE_OFF;
-    xcb_change_keyboard_control(connection_, XCB_KB_AUTO_REPEAT_MODE, &noRepeat);
     const std::uint32_t rootEvents =
         XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_, root(), XCB_CW_EVENT_MASK, &rootEvents);
@@ -329,7 +329,7 @@ void Display::releaseButton(int button) { fakeInput(XCB_BUTTON_RELEASE, static_c
 
 void Display::typeChord(std::initializer_list<std::uint32_t> keysyms)
 {
-    // The keys are looked up first, so that nothing waits between their presses and releases.
+    // The keys are looked up first, so that no look-up lies between a press and its release.
     std::vector<std::uint8_t> keys;
     for (std::uint32_t keysym : keysyms)
         keys.push_back(keycode(keysym));
