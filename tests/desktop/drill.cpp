@@ -209,6 +209,10 @@ void Drill::press(Point inWindow)
     moveTo(inWindow);
     display_.pressButton(1);
     buttonHeld_ = true;
+    // openbox holds the pointer still at a press on a window until it has focused and raised it,
+    // then lets the press through. Input sent before then comes out of order (a drag became a
+    // press on the form and a release on "Avaluar."), so nothing more goes until openbox is done.
+    desktop_.checkWindowManager(ReactionLimit());
 }
 
 void Drill::release()
