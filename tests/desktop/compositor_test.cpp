@@ -8,8 +8,8 @@
 
 #include "desktop.h"
 #include "drill.h"
+#include "drill_test.h"
 #include "screen_setup.h"
-#include "screens_main.h"
 #include "wait.h"
 
 namespace {

@@ -11,9 +11,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "desktop.h"
-#include "drill.h"
-#include "wait.h"
+#include "drill_test.h"
 
 namespace desktop {
 void PrintTo(const Rect& r, std::ostream* out) { *out << ToString(r); }
@@ -24,66 +22,15 @@ namespace {
 using namespace desktop;
 using namespace desktop::layout;
 
-std::string program;  // the conjugacio binary, from the command line
-
 const char* const kSkipTaskBar = "_NET_WM_STATE_SKIP_TASKBAR";
 
 const char* const kPersons[] = {"1 persona singular.", "2 persona singular.", "3 persona singular.",
                                 "1 persona plural.",   "2 persona plural.",   "3 persona plural."};
 
-class OnDesktop : public ::testing::Test {
+class OnDesktop : public DrillTest {
 protected:
-    // A fresh drill on a desktop of its own, `width` x `height` pixels, Qt scaling it by `scale`. A new
-    // desktop costs a fifth of a second and keeps what one test did (focus, window ids) from the next.
-    // Where the server or the window manager failed to start, or stopped answering while the drill
-    // started, the desktop and the drill are started once more; a failure of the drill is not.
-    void start(int width = 1024, int height = 768, int scale = 1)
-    {
-        for (int attempt = 1;; ++attempt) {
-            try {
-                desktop_ = std::make_unique<Desktop>(width, height);
-                drill = std::make_unique<Drill>(*desktop_, program, scale);
-                return;
-            } catch (const WindowSystemFault& fault) {
-                if (attempt == 2)
-                    throw;
-                std::cout << "The desktop failed, not the drill; starting both once more: " << fault.what() << "\n";
-                drill.reset();
-                desktop_.reset();
-            }
-        }
-    }
-
-    Display& x() { return desktop_->display(); }
-
-    // Waits on the X server's reports until `condition` holds; says whether it did within `limit`.
-    template <typename Condition>
-    bool WaitUntil(Condition condition, std::chrono::milliseconds limit = ReactionLimit())
-    {
-        return x().waitUntil(condition, limit);
-    }
-
-    xcb_window_t activeWindow()
-    {
-        const std::vector<std::uint32_t> active = x().listProperty(x().root(), "_NET_ACTIVE_WINDOW");
-        return active.empty() ? xcb_window_t(XCB_WINDOW_NONE) : active[0];
-    }
-
-    void TearDown() override
-    {
-        if (HasFailure() && desktop_)
-            desktop_->reportFailure(drill ? drill->process().logPath() : std::string());
-        drill.reset();
-        desktop_.reset();
-    }
-
-    // Saves the whole screen where CONJUGACIO_DESKTOP_SCREENSHOTS names a folder.
-    void screenshotIfAsked(const std::string& name)
-    {
-        if (const char* folder = std::getenv("CONJUGACIO_DESKTOP_SCREENSHOTS")) {
-            EXPECT_TRUE(SavePng(x().captureScreen(), std::string(folder) + "/" + name)) << "cannot save " << name;
-        }
-    }
+    // The drill on a desktop of its own, `width` x `height` pixels, Qt scaling it by `scale`.
+    void start(int width = 1024, int height = 768, int scale = 1) { startDrill(width, height, DrillProgram(), scale); }
 
     bool imperative() { return drill->isPlain(Target(0), kRed); }
 
@@ -96,7 +43,7 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return x().wmState(window) == WmState::Iconic; }))
             << "A click on the minimise box did not make the window iconic";
         // openbox marks the window iconic and unmaps it in separate requests: look once it is done.
-        desktop_->checkWindowManager(ReactionLimit());
+        desktop().checkWindowManager(ReactionLimit());
         EXPECT_FALSE(x().viewable(window));
         EXPECT_TRUE(WaitUntil([&] { return !x().hasState(window, kSkipTaskBar); }))
             << "The minimised window is still left out of the task bar: nothing can bring it back";
@@ -189,11 +136,6 @@ protected:
                 }
             }
     }
-
-    std::unique_ptr<Drill> drill;
-
-private:
-    std::unique_ptr<Desktop> desktop_;
 };
 
 // openbox announces itself on the root before its event loop runs, and never manages a window
@@ -355,14 +297,3 @@ TEST_F(OnDesktop, AltF4EndsTheProgramWithStatusZero)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: desktop_tests [GoogleTest options] PATH-TO-CONJUGACIO\n";
-        return 2;
-    }
-    program = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -10,16 +10,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "desktop.h"
-#include "drill.h"
-#include "wait.h"
+#include "drill_test.h"
 
 namespace {
 
 using namespace desktop;
 using namespace desktop::layout;
-
-std::string program;  // the conjugacio binary, from the command line
 
 constexpr Rect kScoreButton{144, 536, 69, 20};
 // The score window, centred on the screen, and its "Solució." button within it.
@@ -36,38 +32,9 @@ Rect MarkMiddle(int row)
 
 enum class Mark { None, Tick, Cross };
 
-class PracticeOnDesktop : public ::testing::Test {
+class PracticeOnDesktop : public DrillTest {
 protected:
-    void start(const std::vector<std::string>& arguments)
-    {
-        desktop_ = std::make_unique<Desktop>(1024, 768);
-        drill = std::make_unique<Drill>(*desktop_, program, 1, std::vector<std::string>{}, arguments);
-    }
-
-    Display& x() { return desktop_->display(); }
-    const std::string& displayName() const { return desktop_->displayName(); }
-
-    // Waits on the X server's reports until `condition` holds; says whether it did within `limit`.
-    template <typename Condition>
-    bool WaitUntil(Condition condition, std::chrono::milliseconds limit = ReactionLimit())
-    {
-        return x().waitUntil(condition, limit);
-    }
-
-    void TearDown() override
-    {
-        if (HasFailure() && desktop_)
-            desktop_->reportFailure(drill ? drill->process().logPath() : std::string());
-        drill.reset();
-        desktop_.reset();
-    }
-
-    void screenshotIfAsked(const std::string& name)
-    {
-        if (const char* folder = std::getenv("CONJUGACIO_DESKTOP_SCREENSHOTS")) {
-            EXPECT_TRUE(SavePng(x().captureScreen(), std::string(folder) + "/" + name)) << "cannot save " << name;
-        }
-    }
+    void start(const std::vector<std::string>& arguments) { startDrill(1024, 768, DrillProgram(), 1, {}, arguments); }
 
     bool imperative() { return drill->isPlain(Target(0), kRed) && drill->isPlain(kFirstPersonCaption, kRed); }
 
@@ -100,11 +67,6 @@ protected:
         const Point window{(x().width() - kScoreWidth) / 2, (x().height() - kScoreHeight) / 2};
         return window + kSolutionButton.centre();
     }
-
-    std::unique_ptr<Drill> drill;
-
-private:
-    std::unique_ptr<Desktop> desktop_;
 };
 
 TEST_F(PracticeOnDesktop, WithTensesThreeEveryNewExerciseIsInTheImperative)
@@ -148,10 +110,8 @@ TEST_F(PracticeOnDesktop, TheFeedbackModeMarksTheAnswersAndSolutionFillsEveryTar
     drill->drag(Target(3).centre(), Target(4).centre());
     EXPECT_TRUE(WaitUntil([&] { return everyRowMarked(Mark::None, 0); })) << "The marks stayed after a drop";
     drill->click(kRedBelowPersons);
-    ASSERT_TRUE(WaitUntil([&] {
-        const std::vector<std::uint32_t> active = x().listProperty(x().root(), "_NET_ACTIVE_WINDOW");
-        return !active.empty() && active[0] == drill->window();
-    })) << "A click on the window did not give it the focus";
+    ASSERT_TRUE(WaitUntil([&] { return activeWindow() == drill->window(); }))
+        << "A click on the window did not give it the focus";
     x().typeChord({XK_F3});
     EXPECT_TRUE(WaitUntil([&] { return everyRowMarked(Mark::Tick, 0); })) << "F3 did not show the solution";
 }
@@ -163,9 +123,9 @@ TEST_F(PracticeOnDesktop, AWrongCommandLineOpensNoWindowWhereADisplayIsThere)
     for (const std::vector<std::string>& wrong :
          {std::vector<std::string>{"--tenses=9"}, {"--verbs", "Esser"}, {"--bogus"}, {"--tenses"}}) {
         const auto started = std::chrono::steady_clock::now();
-        std::vector<std::string> argv{program};
+        std::vector<std::string> argv{DrillProgram()};
         argv.insert(argv.end(), wrong.begin(), wrong.end());
-        ChildProcess run(argv, {"PATH=/usr/bin:/bin", "DISPLAY=" + displayName(), "LANG=C.UTF-8"},
+        ChildProcess run(argv, {"PATH=/usr/bin:/bin", "DISPLAY=" + desktop().displayName(), "LANG=C.UTF-8"},
                          drill->process().logPath() + ".wrong");
         const std::optional<int> status = run.waitForExit(ReactionLimit());
         ASSERT_TRUE(status) << wrong[0] << ": still running";
@@ -177,14 +137,3 @@ TEST_F(PracticeOnDesktop, AWrongCommandLineOpensNoWindowWhereADisplayIsThere)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: practice_desktop_tests [GoogleTest options] PATH-TO-CONJUGACIO\n";
-        return 2;
-    }
-    program = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -12,9 +12,9 @@
 
 #include "desktop.h"
 #include "drill.h"
+#include "drill_test.h"
 #include "scaled_drill.h"
 #include "screen_setup.h"
-#include "screens_main.h"
 #include "wait.h"
 
 namespace {

@@ -10,9 +10,7 @@
 #include <iostream>
 
 #include "accessibility_bus.h"
-#include "desktop.h"
-#include "drill.h"
-#include "wait.h"
+#include "drill_test.h"
 
 // Failures quote texts as text.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -21,7 +19,19 @@ namespace {
 
 using namespace desktop;
 
-std::string program;  // the conjugacio binary, from the command line
+// The reader's bus connections deliver through Qt's event loop, which wants an application object.
+class QtApplication : public ::testing::Environment {
+public:
+    void SetUp() override { application_ = std::make_unique<QCoreApplication>(argc_, argv_); }
+    void TearDown() override { application_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[20] = "screen_reader_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> application_;
+};
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 class ScreenReader : public ::testing::Test {
 protected:
@@ -35,7 +45,8 @@ protected:
             reader->setScreenReaderEnabled(true);
             reader->listen();
         }
-        drill_ = std::make_unique<Drill>(*desktop_, program, 1, std::vector<std::string>{bus_->environmentEntry()});
+        drill_ =
+            std::make_unique<Drill>(*desktop_, DrillProgram(), 1, std::vector<std::string>{bus_->environmentEntry()});
     }
 
     Accessible drillOnTheBus(std::chrono::milliseconds limit)
@@ -177,15 +188,3 @@ TEST_F(ScreenReader, HearsEachStepOfAnExerciseAndWhereEachControlStands)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: screen_reader_tests [GoogleTest options] PATH-TO-CONJUGACIO\n";
-        return 2;
-    }
-    program = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -7,7 +7,7 @@
 
 #include "desktop.h"
 #include "drill.h"
-#include "screens_main.h"
+#include "drill_test.h"
 #include "wait.h"
 
 namespace {

@@ -14,29 +14,24 @@
 #include <iostream>
 #include <thread>
 
-#include "desktop.h"
-#include "drill.h"
-#include "wait.h"
+#include "drill_test.h"
 
 namespace {
 
 using namespace desktop;
 using namespace desktop::layout;
 
-std::string program;  // the conjugacio binary, from the command line
-
 constexpr Rect kScoreButton{144, 536, 69, 20};
 // A plain red spot that neither pop-up covers.
 constexpr Point kRedSpot = kRedBelowPersons;
 
-class WindowSystem : public ::testing::Test {
+class WindowSystem : public DrillTest {
 protected:
     // Starts the drill on a desktop of its own, through a script that runs `preparation` (shell
     // commands) first and passes the drill `arguments`.
     void start(const std::string& preparation = "", const std::string& arguments = "")
     {
-        desktop_ = std::make_unique<Desktop>(1024, 768);
-        drill = std::make_unique<Drill>(*desktop_, launcher(preparation, arguments));
+        startDrill(1024, 768, launcher(preparation, arguments));
     }
 
     std::string launcher(const std::string& preparation, const std::string& arguments)
@@ -45,7 +40,7 @@ protected:
         // No session bus to be looked for: libdbus would try to start one, and where it cannot it
         // keeps a buffer that a sanitized drill reports as a leak when it ends.
         std::ofstream(path) << "#!/bin/sh\nexport DBUS_SESSION_BUS_ADDRESS=disabled:\n"
-                            << preparation << "\nexec '" << std::filesystem::absolute(program).string() << "' "
+                            << preparation << "\nexec '" << std::filesystem::absolute(DrillProgram()).string() << "' "
                             << arguments << "\n";
         chmod(path.c_str(), 0755);
         return path;
@@ -54,28 +49,13 @@ protected:
     // Has the X server close the drill's connection, as it does for every client when it ends.
     void cutTheDrillsConnection()
     {
-        xcb_connection_t* connection = xcb_connect(desktop_->displayName().c_str(), nullptr);
+        xcb_connection_t* connection = xcb_connect(desktop().displayName().c_str(), nullptr);
         ASSERT_EQ(xcb_connection_has_error(connection), 0);
         xcb_generic_error_t* error =
             xcb_request_check(connection, xcb_kill_client_checked(connection, drill->window()));
         EXPECT_EQ(error, nullptr) << "The X server refused to close the drill's connection";
         std::free(error);
         xcb_disconnect(connection);
-    }
-
-    Display& x() { return desktop_->display(); }
-
-    // Waits on the X server's reports until `condition` holds; says whether it did within `limit`.
-    template <typename Condition>
-    bool WaitUntil(Condition condition, std::chrono::milliseconds limit = ReactionLimit())
-    {
-        return x().waitUntil(condition, limit);
-    }
-
-    xcb_window_t activeWindow()
-    {
-        const std::vector<std::uint32_t> active = x().listProperty(x().root(), "_NET_ACTIVE_WINDOW");
-        return active.empty() ? xcb_window_t(XCB_WINDOW_NONE) : active[0];
     }
 
     // The drill's other window that the window manager shows, or none.
@@ -145,20 +125,9 @@ protected:
         EXPECT_TRUE(above(shown, drill->window()) && x().viewable(shown));
     }
 
-    void TearDown() override
-    {
-        if (HasFailure() && desktop_)
-            desktop_->reportFailure(drill ? drill->process().logPath() : std::string());
-        drill.reset();
-        desktop_.reset();
-    }
-
-    std::unique_ptr<Drill> drill;
-
 private:
     TemporaryFolder folder_;
     int launchers_ = 0;
-    std::unique_ptr<Desktop> desktop_;
 };
 
 // A busy machine lets input pile up: the window manager's close, then a click on "Avaluar." or F1,
@@ -233,14 +202,3 @@ TEST_F(WindowSystem, NonsenseScaleSettingsLeaveTheWindowAsWithoutThem)
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: window_system_tests [GoogleTest options] PATH-TO-CONJUGACIO\n";
-        return 2;
-    }
-    program = argv[1];
-    return RUN_ALL_TESTS();
-}
