@@ -3,6 +3,7 @@
 // a twice-as-large face for screens at 200 %, in the Qt resources beside it.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -45,6 +46,26 @@ QByteArray Contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Runs `tool`, one of the programs that draw the committed pictures, into `folder`.
+bool DrawInto(const char* tool, const QString& folder)
+{
+    QProcess draw;
+    draw.start(QString::fromLatin1(tool), {folder});
+    return draw.waitForFinished(30000) && draw.exitStatus() == QProcess::NormalExit && draw.exitCode() == 0;
+}
+
+// Each of `pngs` as committed below `committed` paints as `tool` drew it below `drawn`.
+void ExpectCommittedAsDrawn(const QString& committed, const QString& drawn, const QStringList& pngs, const char* tool)
+{
+    for (const QString& png : pngs) {
+        const QImage picture = Load(QDir(committed).filePath(png));
+        QVERIFY2(!picture.isNull(), qPrintable(png));
+        QVERIFY2(PaintTheSame(picture, Load(QDir(drawn).filePath(png))),
+                 qPrintable(png + " differs from what " + QFileInfo(QString::fromLatin1(tool)).fileName()
+                            + " draws; draw it again"));
+    }
+}
+
 }  // namespace
 
 class PicturesTest : public QObject {
@@ -55,20 +76,11 @@ private slots:
     {
         QTemporaryDir drawn;
         QVERIFY(drawn.isValid());
-        QProcess draw;
-        draw.start(QStringLiteral(CONJUGACIO_DRAW_ICON), {drawn.path()});
-        QVERIFY(draw.waitForFinished(30000));
-        QCOMPARE(draw.exitCode(), 0);
-
+        QVERIFY(DrawInto(CONJUGACIO_DRAW_ICON, drawn.path()));
         QStringList pngs{QStringLiteral("resources/icon.png")};
         for (int size : {16, 32, 48, 64, 128, 256})
             pngs << QStringLiteral("data/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kIconName);
-        for (const QString& png : pngs) {
-            const QImage committed = Load(QDir(kSource).filePath(png));
-            QVERIFY2(!committed.isNull(), qPrintable(png));
-            QVERIFY2(PaintTheSame(committed, Load(QDir(drawn.path()).filePath(png))),
-                     qPrintable(png + " differs from what draw-icon draws; draw it again"));
-        }
+        ExpectCommittedAsDrawn(kSource, drawn.path(), pngs, CONJUGACIO_DRAW_ICON);
         const QString svg = QStringLiteral("data/icons/hicolor/scalable/apps/%1.svg").arg(kIconName);
         QVERIFY2(!Contents(QDir(kSource).filePath(svg)).isEmpty(), qPrintable(svg));
         QCOMPARE(Contents(QDir(kSource).filePath(svg)), Contents(QDir(drawn.path()).filePath(svg)));
@@ -102,18 +114,12 @@ private slots:
     {
         QTemporaryDir drawn;
         QVERIFY(drawn.isValid());
-        QProcess draw;
-        draw.start(QStringLiteral(CONJUGACIO_DRAW_FACES), {drawn.path()});
-        QVERIFY(draw.waitForFinished(30000));
-        QCOMPARE(draw.exitCode(), 0);
+        QVERIFY(DrawInto(CONJUGACIO_DRAW_FACES, drawn.path()));
+        QStringList pngs;
         for (const QString& name : FaceNames())
-            for (const QString& suffix : {QStringLiteral(".png"), QStringLiteral("@2x.png")}) {
-                const QString png = QStringLiteral("faces/") + name + suffix;
-                const QImage committed = Load(kSource + QStringLiteral("/resources/") + png);
-                QVERIFY2(!committed.isNull(), qPrintable(png));
-                QVERIFY2(PaintTheSame(committed, Load(QDir(drawn.path()).filePath(png))),
-                         qPrintable(png + " differs from what draw-faces draws; draw it again"));
-            }
+            pngs << QStringLiteral("faces/") + name + QStringLiteral(".png")
+                 << QStringLiteral("faces/") + name + QStringLiteral("@2x.png");
+        ExpectCommittedAsDrawn(kSource + QStringLiteral("/resources"), drawn.path(), pngs, CONJUGACIO_DRAW_FACES);
     }
 
     void iconsHaveTheSizeOfTheirFolder()

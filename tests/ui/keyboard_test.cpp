@@ -28,6 +28,16 @@ void tabTo(Window& w, QWidget* control)
     QCOMPARE(focused(w), control);
 }
 
+// Opens the score window as a keyboard user does: Space on "Avaluar." in the active window.
+void openScoreByKeys(Window& w)
+{
+    w.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.form->windowHandle()));
+    tabTo(w, w.form->scoreButton);
+    key(w, Qt::Key_Space);
+    QTRY_VERIFY(w.score().isActiveWindow());
+}
+
 // The stops of one round, from the first Tab after the window opened.
 QList<QWidget*> oneRound(Window& w)
 {
@@ -304,12 +314,8 @@ private slots:
     {
         Window w(1, 1);
         ExerciseWindow& f = *w.form;
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.windowHandle()));
-        tabTo(w, f.scoreButton);
-        key(w, Qt::Key_Space);
+        openScoreByKeys(w);
         ScoreWindow& score = w.score();
-        QTRY_VERIFY(score.isActiveWindow());
         QTest::keyClick(score.windowHandle(), Qt::Key_Escape);
         QVERIFY(!score.isVisible());
         QTRY_VERIFY(f.isActiveWindow());
@@ -582,12 +588,7 @@ private slots:
     void f1AsksForTheInstructionsFromEitherPopup()
     {
         Window w(1, 1);
-        ExerciseWindow& f = *w.form;
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.windowHandle()));
-        tabTo(w, f.scoreButton);
-        key(w, Qt::Key_Space);
-        QTRY_VERIFY(w.score().isActiveWindow());
+        openScoreByKeys(w);
         QTest::keyClick(w.score().windowHandle(), Qt::Key_F1);
         QVERIFY(w.presentationShown());
         QVERIFY(w.scoreShown());
